@@ -1,0 +1,192 @@
+#include "app/QtSurface.h"
+
+#include <QPoint>
+#include <QPolygon>
+#include <algorithm>
+#include <vector>
+
+namespace rho {
+
+QColor toQColor(Color c) { return QColor(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff); }
+
+Color fromQRgb(QRgb rgb) {
+    return static_cast<Color>(qRed(rgb)) | (static_cast<Color>(qGreen(rgb)) << 8) |
+           (static_cast<Color>(qBlue(rgb)) << 16);
+}
+
+namespace {
+QRgb toQRgb(Color c) { return qRgb(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff); }
+}  // namespace
+
+QtSurface::QtSurface(QImage& image) : image_(image) {}
+
+QtSurface::~QtSurface() { flush(); }
+
+QPainter& QtSurface::painter() {
+    if (!painting_) {
+        painter_.begin(&image_);
+        painter_.setRenderHint(QPainter::Antialiasing, false);
+        painting_ = true;
+        stateDirty_ = true;
+    }
+    if (stateDirty_) applyState();
+    return painter_;
+}
+
+void QtSurface::applyState() {
+    QPen pen(toQColor(strokeColor_));
+    pen.setWidth(strokeWidth_ <= 1 ? 0 : strokeWidth_);  // 0: cosmetic one-pixel pen
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter_.setPen(pen);
+    switch (brushStyle_) {
+    case BrushStyle::Solid: painter_.setBrush(QBrush(toQColor(brushColor_), Qt::SolidPattern)); break;
+    case BrushStyle::Clear: painter_.setBrush(Qt::NoBrush); break;
+    case BrushStyle::DiagonalCross: painter_.setBrush(QBrush(toQColor(brushColor_), Qt::DiagCrossPattern)); break;
+    }
+    painter_.setCompositionMode(strokeMode_ == StrokeMode::NotXor ? QPainter::RasterOp_NotSourceXorDestination
+                                                                  : QPainter::CompositionMode_SourceOver);
+    if (clipped_)
+        painter_.setClipRect(clip_);
+    else
+        painter_.setClipping(false);
+    stateDirty_ = false;
+}
+
+void QtSurface::flush() {
+    if (painting_) {
+        painter_.end();
+        painting_ = false;
+    }
+}
+
+void QtSurface::setStrokeColor(Color color) {
+    if (color != strokeColor_) stateDirty_ = true;
+    strokeColor_ = color;
+}
+
+void QtSurface::setStrokeWidth(int width) {
+    if (width != strokeWidth_) stateDirty_ = true;
+    strokeWidth_ = width;
+}
+
+void QtSurface::setStrokeMode(StrokeMode mode) {
+    if (mode != strokeMode_) stateDirty_ = true;
+    strokeMode_ = mode;
+}
+
+void QtSurface::setBrushColor(Color color) {
+    if (color != brushColor_ || brushStyle_ != BrushStyle::Solid) stateDirty_ = true;
+    brushColor_ = color;
+    brushStyle_ = BrushStyle::Solid;
+}
+
+void QtSurface::setBrushStyle(BrushStyle style) {
+    if (style != brushStyle_) stateDirty_ = true;
+    brushStyle_ = style;
+}
+
+void QtSurface::moveTo(int x, int y) {
+    penX_ = x;
+    penY_ = y;
+}
+
+void QtSurface::lineTo(int x, int y) {
+    // The flat cap leaves out the end pixel, so joined segments drawn in
+    // not-xor mode do not invert their shared points twice.
+    painter().drawLine(penX_, penY_, x, y);
+    penX_ = x;
+    penY_ = y;
+}
+
+void QtSurface::polygon(const PixelPoint* points, int count) {
+    if (count <= 0) return;
+    QPoint buffer[32];
+    std::vector<QPoint> heap;
+    QPoint* pts = buffer;
+    if (count > 32) {
+        heap.resize(static_cast<size_t>(count));
+        pts = heap.data();
+    }
+    for (int i = 0; i < count; ++i) pts[i] = QPoint(points[i].x, points[i].y);
+    painter().drawPolygon(pts, count);
+}
+
+void QtSurface::rectangle(int x1, int y1, int x2, int y2) {
+    const int left = std::min(x1, x2);
+    const int top = std::min(y1, y2);
+    const int right = std::max(x1, x2);
+    const int bottom = std::max(y1, y2);
+    if (right - left < 1 || bottom - top < 1) return;
+    // A one-pixel pen outlines columns left..right-1 and rows top..bottom-1.
+    painter().drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+}
+
+Color QtSurface::pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return 0;
+    const auto* line = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
+    return fromQRgb(line[x]);
+}
+
+void QtSurface::setPixel(int x, int y, Color color) {
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
+    if (clipped_ && !clip_.contains(x, y)) return;
+    flush();
+    auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+    line[x] = toQRgb(color);
+}
+
+void QtSurface::floodFill(int x, int y, Color fill) {
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
+    flush();
+    QRect area = image_.rect();
+    if (clipped_) area &= clip_;
+    if (!area.contains(x, y)) return;
+    const QRgb target = reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x] | 0xff000000u;
+    const QRgb replacement = toQRgb(fill);
+    if (target == replacement) return;
+
+    auto at = [this](int px, int py) -> QRgb& { return reinterpret_cast<QRgb*>(image_.scanLine(py))[px]; };
+    auto matches = [&](int px, int py) { return (at(px, py) | 0xff000000u) == target; };
+
+    // Scanline fill with an explicit stack of seeds: no recursion, so any
+    // area size is safe.
+    std::vector<QPoint> seeds;
+    seeds.emplace_back(x, y);
+    while (!seeds.empty()) {
+        const QPoint seed = seeds.back();
+        seeds.pop_back();
+        const int py = seed.y();
+        if (!matches(seed.x(), py)) continue;
+        int left = seed.x();
+        while (left > area.left() && matches(left - 1, py)) --left;
+        int right = seed.x();
+        while (right < area.right() && matches(right + 1, py)) ++right;
+        for (int px = left; px <= right; ++px) at(px, py) = replacement;
+        for (int ny : {py - 1, py + 1}) {
+            if (ny < area.top() || ny > area.bottom()) continue;
+            bool inRun = false;
+            for (int px = left; px <= right; ++px) {
+                const bool m = matches(px, ny);
+                if (m && !inRun) seeds.emplace_back(px, ny);
+                inRun = m;
+            }
+        }
+    }
+}
+
+void QtSurface::setClipRect(int left, int top, int right, int bottom) {
+    clipped_ = true;
+    clip_ = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+    stateDirty_ = true;
+}
+
+void QtSurface::clearClip() {
+    clipped_ = false;
+    stateDirty_ = true;
+}
+
+int QtSurface::width() const { return image_.width(); }
+int QtSurface::height() const { return image_.height(); }
+
+}  // namespace rho

@@ -1,0 +1,69 @@
+#pragma once
+// A Surface over a QImage (the view's back buffer or an offscreen bitmap).
+// Drawing goes through one QPainter kept open between calls; pixel access
+// and flood fill close it and work on the image's scanlines directly.
+
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+#include <memory>
+
+#include "render/Surface.h"
+
+namespace rho {
+
+QColor toQColor(Color color);
+Color fromQRgb(QRgb rgb);
+
+class QtSurface : public Surface {
+public:
+    // Draws on `image`, which must outlive the surface and be of format RGB32.
+    explicit QtSurface(QImage& image);
+    ~QtSurface() override;
+
+    void setStrokeColor(Color color) override;
+    void setStrokeWidth(int width) override;
+    void setStrokeMode(StrokeMode mode) override;
+    void setBrushColor(Color color) override;
+    void setBrushStyle(BrushStyle style) override;
+
+    void moveTo(int x, int y) override;
+    void lineTo(int x, int y) override;
+    void polygon(const PixelPoint* points, int count) override;
+    void rectangle(int x1, int y1, int x2, int y2) override;
+
+    Color pixel(int x, int y) const override;
+    void setPixel(int x, int y, Color color) override;
+    void floodFill(int x, int y, Color fill) override;
+
+    void setClipRect(int left, int top, int right, int bottom) override;
+    void clearClip() override;
+
+    int width() const override;
+    int height() const override;
+
+    // Ends painting so that the image can be read or shown.
+    void flush();
+    QImage& image() { return image_; }
+
+private:
+    QPainter& painter();
+    void applyState();
+
+    QImage& image_;
+    QPainter painter_;
+    bool painting_ = false;
+    bool stateDirty_ = true;
+
+    Color strokeColor_ = 0;
+    int strokeWidth_ = 1;
+    StrokeMode strokeMode_ = StrokeMode::Copy;
+    Color brushColor_ = 0xffffff;
+    BrushStyle brushStyle_ = BrushStyle::Solid;
+    bool clipped_ = false;
+    QRect clip_;
+    int penX_ = 0;
+    int penY_ = 0;
+};
+
+}  // namespace rho

@@ -1,0 +1,81 @@
+#pragma once
+// What the commands ask of the application shell: message boxes, file and
+// colour dialogs, status line, progress bar, mouse capture, the view's
+// drawing surface, caption, menu states, screen size, offscreen bitmaps.
+// The GUI layer implements it with Qt; tests use a scripted double.
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "tiling/Records.h"
+
+namespace rho {
+
+class Surface;
+
+// Caption of every message box of the program.
+inline constexpr const char* kMessageCaption = "rho 2.0 ";
+
+enum class Buttons { Ok, OkCancel, YesNo };
+enum class Answer { Ok, Cancel, Yes, No };
+
+struct FileDialogRequest {
+    std::string title;
+    std::string filter;      // "description|pattern|description|pattern"
+    std::string defaultExt;  // empty: none
+    bool mustExist = false;
+    bool confirmOverwrite = false;
+};
+
+struct FileChoice {
+    std::string path;
+    int filterIndex = 1;  // 1-based entry of the filter
+};
+
+enum class SystemColor { ButtonFace, Window, ButtonShadow, ButtonHighlight };
+
+// An offscreen picture that can be drawn on and saved as a Windows bitmap.
+class OffscreenBitmap {
+public:
+    virtual ~OffscreenBitmap() = default;
+    virtual Surface& surface() = 0;
+    virtual bool saveBmp(const std::string& path) = 0;
+};
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+
+    // Modal message box captioned kMessageCaption.
+    virtual Answer messageBox(const std::string& text, Buttons buttons) = 0;
+    virtual std::optional<FileChoice> openFileDialog(const FileDialogRequest& request) = 0;
+    virtual std::optional<FileChoice> saveFileDialog(const FileDialogRequest& request) = 0;
+    virtual std::optional<Color> colorDialog(Color initial) = 0;
+
+    // The three status line panels, left to right.
+    virtual void setStatusPanels(const std::string& shapes, const std::string& tool,
+                                 const std::string& status) = 0;
+    virtual void setProgressRange(int minimum, int maximum) = 0;
+    virtual void setProgressPosition(int position) = 0;
+
+    virtual void captureMouse() = 0;
+    virtual void releaseMouse() = 0;
+
+    // The main view: its drawing surface and client size in pixels.
+    virtual Surface& viewSurface() = 0;
+    virtual int clientWidth() const = 0;
+    virtual int clientHeight() const = 0;
+
+    virtual void setCaption(const std::string& caption) = 0;
+    virtual void setMenuChecked(const std::string& item, bool checked) = 0;
+    virtual void setMenuEnabled(const std::string& item, bool enabled) = 0;
+
+    virtual Color systemColor(SystemColor which) const = 0;
+    virtual int screenWidth() const = 0;
+    virtual int screenHeight() const = 0;
+    // An offscreen bitmap of the given size (24 bits per pixel), or null.
+    virtual std::unique_ptr<OffscreenBitmap> createBitmap(int width, int height) = 0;
+};
+
+}  // namespace rho

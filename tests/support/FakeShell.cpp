@@ -1,0 +1,94 @@
+#include "support/FakeShell.h"
+
+namespace rho::test {
+
+namespace {
+// A bitmap that only records the size it was made with.
+class RecordingBitmap : public OffscreenBitmap {
+public:
+    RecordingBitmap(int w, int h) : surface_(w, h) {}
+    Surface& surface() override { return surface_; }
+    bool saveBmp(const std::string&) override { return true; }
+
+private:
+    RecordingSurface surface_;
+};
+}  // namespace
+
+std::vector<std::string> FakeShell::messageTexts() const {
+    std::vector<std::string> texts;
+    for (const auto& m : messages) texts.push_back(m.text);
+    return texts;
+}
+
+Answer FakeShell::messageBox(const std::string& text, Buttons buttons) {
+    messages.push_back({text, buttons});
+    if (!answers.empty()) {
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+}
+
+std::optional<FileChoice> FakeShell::openFileDialog(const FileDialogRequest& request) {
+    dialogs.push_back({false, request});
+    if (fileChoices.empty()) return std::nullopt;
+    auto c = fileChoices.front();
+    fileChoices.pop_front();
+    return c;
+}
+
+std::optional<FileChoice> FakeShell::saveFileDialog(const FileDialogRequest& request) {
+    dialogs.push_back({true, request});
+    if (fileChoices.empty()) return std::nullopt;
+    auto c = fileChoices.front();
+    fileChoices.pop_front();
+    return c;
+}
+
+std::optional<Color> FakeShell::colorDialog(Color) {
+    if (colorChoices.empty()) return std::nullopt;
+    auto c = colorChoices.front();
+    colorChoices.pop_front();
+    return c;
+}
+
+void FakeShell::setStatusPanels(const std::string& shapes, const std::string& tool, const std::string& status) {
+    panels[0] = shapes;
+    panels[1] = tool;
+    panels[2] = status;
+    statusHistory.push_back(status);
+    ++refreshCount;
+}
+
+void FakeShell::setProgressRange(int minimum, int maximum) {
+    progressMin = minimum;
+    progressMax = maximum;
+}
+
+void FakeShell::setProgressPosition(int position) {
+    progressPos = position;
+    progressPositions.push_back(position);
+}
+
+void FakeShell::captureMouse() {
+    ++captureCount;
+    captured = true;
+}
+
+void FakeShell::releaseMouse() {
+    ++releaseCount;
+    captured = false;
+}
+
+Color FakeShell::systemColor(SystemColor which) const {
+    return which == SystemColor::Window ? window : buttonFace;
+}
+
+std::unique_ptr<OffscreenBitmap> FakeShell::createBitmap(int width, int height) {
+    if (bitmapsFail) return nullptr;
+    return std::make_unique<RecordingBitmap>(width, height);
+}
+
+}  // namespace rho::test
