@@ -1,6 +1,8 @@
 #include "app/QtSurface.h"
 
 #include <QPoint>
+
+#include "render/PixelRaster.h"
 #include <QPolygon>
 #include <algorithm>
 #include <vector>
@@ -91,16 +93,45 @@ void QtSurface::moveTo(int x, int y) {
     penY_ = y;
 }
 
+PixelBuffer QtSurface::buffer() {
+    flush();
+    PixelBuffer b;
+    b.bits = reinterpret_cast<uint32_t*>(image_.bits());
+    b.width = image_.width();
+    b.height = image_.height();
+    b.stride = static_cast<int>(image_.bytesPerLine() / 4);
+    QRect area = image_.rect();
+    if (clipped_) area &= clip_;
+    b.clipLeft = area.left();
+    b.clipTop = area.top();
+    b.clipRight = area.right() + 1;
+    b.clipBottom = area.bottom() + 1;
+    if (area.isEmpty()) b.clipRight = b.clipLeft;
+    return b;
+}
+
+bool QtSurface::rasterizes() const { return strokeWidth_ <= 1; }
+
 void QtSurface::lineTo(int x, int y) {
-    // The flat cap leaves out the end pixel, so joined segments drawn in
-    // not-xor mode do not invert their shared points twice.
-    painter().drawLine(penX_, penY_, x, y);
+    if (rasterizes()) {
+        PixelBuffer b = buffer();
+        rasterLine(b, penX_, penY_, x, y, RasterPen{toQRgb(strokeColor_), strokeMode_ == StrokeMode::NotXor});
+    } else {
+        // The flat cap leaves out the end pixel, as the one-pixel lines do.
+        painter().drawLine(penX_, penY_, x, y);
+    }
     penX_ = x;
     penY_ = y;
 }
 
 void QtSurface::polygon(const PixelPoint* points, int count) {
     if (count <= 0) return;
+    if (rasterizes()) {
+        PixelBuffer b = buffer();
+        rasterPolygon(b, points, count, RasterPen{toQRgb(strokeColor_), strokeMode_ == StrokeMode::NotXor},
+                      RasterBrush{brushStyle_, toQRgb(brushColor_)});
+        return;
+    }
     QPoint buffer[32];
     std::vector<QPoint> heap;
     QPoint* pts = buffer;
@@ -118,6 +149,12 @@ void QtSurface::rectangle(int x1, int y1, int x2, int y2) {
     const int right = std::max(x1, x2);
     const int bottom = std::max(y1, y2);
     if (right - left < 1 || bottom - top < 1) return;
+    if (rasterizes()) {
+        PixelBuffer b = buffer();
+        rasterRectangle(b, left, top, right, bottom, RasterPen{toQRgb(strokeColor_), strokeMode_ == StrokeMode::NotXor},
+                        RasterBrush{brushStyle_, toQRgb(brushColor_)});
+        return;
+    }
     // A one-pixel pen outlines columns left..right-1 and rows top..bottom-1.
     painter().drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
 }

@@ -1,13 +1,15 @@
 #pragma once
 // A Surface over a QImage (the view's back buffer or an offscreen bitmap).
-// Drawing goes through one QPainter kept open between calls; pixel access
-// and flood fill close it and work on the image's scanlines directly.
+// One-pixel strokes and their fills are rasterized straight into the
+// image's scanlines; wider strokes go through a QPainter kept open between
+// calls. Pixel access and flood fill work on the scanlines directly.
 
 #include <QImage>
 #include <QPainter>
 #include <QPen>
 #include <memory>
 
+#include "render/PixelRaster.h"
 #include "render/Surface.h"
 
 namespace rho {
@@ -48,6 +50,8 @@ public:
 
 private:
     QPainter& painter();
+    PixelBuffer buffer();
+    bool rasterizes() const;
     void applyState();
 
     QImage& image_;

@@ -27,11 +27,20 @@ Point2 windowToWorld(const Tiling& t, int mx, int my) {
     return w;
 }
 
+int toPixel(double v) {
+    // Truncation toward zero; values beyond any surface are held at a bound
+    // far outside it, so the conversion never overflows an int.
+    constexpr double kLimit = 1 << 24;
+    if (!(v > -kLimit)) return v != v ? 0 : -(1 << 24);
+    if (v > kLimit) return 1 << 24;
+    return static_cast<int>(v);
+}
+
 Pixel worldToPixel(double x, double y) {
     double wx = 0.0;
     double wy = 0.0;
     matrixStack().transformPoint(x, y, wx, wy);
-    return {static_cast<int>(wx), static_cast<int>(wy)};
+    return {toPixel(wx), toPixel(wy)};
 }
 
 namespace {

@@ -25,6 +25,8 @@ struct Pixel {
     int y = 0;
 };
 Pixel worldToPixel(double x, double y);
+// A window coordinate to a pixel: truncated toward zero, held within +-2^24.
+int toPixel(double v);
 
 void zoomin1Click(Tiling& t, Shell& shell);
 void zoomout1Click(Tiling& t, Shell& shell);
