@@ -1,0 +1,40 @@
+#pragma once
+// Selection and deletion: the select menu commands, the delete commands and
+// the removal of one shape record. A shape is selected while its color is
+// negative, so selecting and deselecting only ever flip the sign.
+
+#include <cstdint>
+
+#include "tiling/Records.h"
+
+namespace rho {
+
+struct Tiling;
+class Shell;
+
+// Negates a shape's color, flipping its selection. The one value without a
+// positive twin is left alone rather than overflow.
+inline void flipSelection(TileShape& s) {
+    if (s.color != INT32_MIN) s.color = -s.color;
+}
+
+// edit > select
+void smallshapes1Click(Tiling& t, Shell& shell);
+void largeshapes1Click(Tiling& t, Shell& shell);
+void allshapes1Click(Tiling& t, Shell& shell);
+void invert1Click(Tiling& t, Shell& shell);
+void none1Click(Tiling& t, Shell& shell);
+
+// edit > delete
+void all1Click(Tiling& t, Shell& shell);
+void selected1Click(Tiling& t, Shell& shell);
+
+// Moves shapes i+1..last down by one place, marks the tiling modified and
+// refreshes the status line; an index outside the table is ignored.
+void removeRecord(Tiling& t, Shell& shell, int shapeIndex);
+
+// Takes shape i out of the contour and then out of the table. Returns false,
+// changing nothing, when the contour could not take back its corners.
+bool deleteShape(Tiling& t, Shell& shell, int shapeIndex);
+
+}  // namespace rho
