@@ -6,11 +6,16 @@ namespace {
 // A bitmap that only records the size it was made with.
 class RecordingBitmap : public OffscreenBitmap {
 public:
-    RecordingBitmap(int w, int h) : surface_(w, h) {}
+    RecordingBitmap(FakeShell& shell, int w, int h) : shell_(shell), surface_(w, h) {}
     Surface& surface() override { return surface_; }
-    bool saveBmp(const std::string&) override { return true; }
+    bool saveBmp(const std::string& path) override {
+        if (shell_.bitmapSavesFail) return false;
+        shell_.savedBitmaps.push_back(path);
+        return true;
+    }
 
 private:
+    FakeShell& shell_;
     RecordingSurface surface_;
 };
 }  // namespace
@@ -88,7 +93,9 @@ Color FakeShell::systemColor(SystemColor which) const {
 
 std::unique_ptr<OffscreenBitmap> FakeShell::createBitmap(int width, int height) {
     if (bitmapsFail) return nullptr;
-    return std::make_unique<RecordingBitmap>(width, height);
+    bitmapWidth = width;
+    bitmapHeight = height;
+    return std::make_unique<RecordingBitmap>(*this, width, height);
 }
 
 }  // namespace rho::test

@@ -49,6 +49,9 @@ public:
     int screenW = 1920, screenH = 1080;
     Color buttonFace = 0xc8d0d4, window = 0xffffff;
     bool bitmapsFail = false;
+    bool bitmapSavesFail = false;
+    int bitmapWidth = -1, bitmapHeight = -1;  // size of the last bitmap made
+    std::vector<std::string> savedBitmaps;     // paths saved to
 
     // The view surface; tests may point it at a pixel surface.
     Surface* surface = &recording;

@@ -1,0 +1,152 @@
+#include "io/Export.h"
+
+#include <charconv>
+#include <cstdio>
+#include <memory>
+
+#include "io/AtomicFile.h"
+#include "render/MatrixStack.h"
+#include "render/Renderer.h"
+#include "render/Surface.h"
+#include "tiling/Shell.h"
+#include "tiling/StatusLine.h"
+#include "tiling/Tiling.h"
+
+namespace rho {
+
+namespace {
+
+// "%lf": fixed notation, six decimals, whatever the locale.
+void appendReal(std::string& out, double value) {
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
+    out.append(buffer, result.ptr);
+}
+
+void appendProcedure(std::string& out, const char* name, const ShapeTemplate& tpl) {
+    out += "/";
+    out += name;
+    out += "{\n    1.0 setlinewidth\n    newpath\n    moveto\n";
+    for (int j = 0; j < 4; ++j) {
+        out += "    ";
+        appendReal(out, tpl.corners[j].x);
+        out += ' ';
+        appendReal(out, tpl.corners[j].y);
+        out += j == 0 ? " moveto\n" : " lineto\n";
+    }
+    out += "    closepath\n    stroke\n} def\n\n";
+}
+
+}  // namespace
+
+std::string postScriptText(const Tiling& t, Shell* progress) {
+    std::string out;
+    out.reserve(static_cast<size_t>(t.shapeLast + 1) * 96 + 1024);
+    out += "%!\n%% RHO 2.0 generated PostScript document\n\n";
+    appendProcedure(out, "small", t.smallTemplate);
+    appendProcedure(out, "large", t.largeTemplate);
+    if (progress) progress->setProgressRange(0, t.shapeLast);
+    for (int i = 0; i <= t.shapeLast; ++i) {
+        if (progress) progress->setProgressPosition(i);
+        const TileShape& s = t.shapes[i];
+        out += "gsave\n    ";
+        appendReal(out, s.x);
+        out += ' ';
+        appendReal(out, s.y);
+        out += " translate\n    ";
+        char degrees[16];
+        out.append(degrees, std::to_chars(degrees, degrees + sizeof degrees, s.angle * 36).ptr);
+        out += s.kind == kSmallShape ? " rotate\n    0 0 small\ngrestore\n\n" : " rotate\n    0 0 large\ngrestore\n\n";
+    }
+    out += "showpage\n";
+    return out;
+}
+
+bool writePostScript(Tiling& t, Shell& shell, const std::string& path) {
+    announce(t, shell, "saving PostScript document");
+    AtomicFile file;
+    if (!file.open(path)) {
+        shell.messageBox("Can not create file", Buttons::OkCancel);
+        shell.messageBox("Error writing file", Buttons::OkCancel);
+        return false;
+    }
+    const std::string text = postScriptText(t, &shell);
+    const bool ok = file.write(text) && file.commit();
+    shell.setProgressPosition(0);
+    if (!ok) {
+        shell.messageBox("Error writing file", Buttons::OkCancel);
+        return false;
+    }
+    announce(t, shell, "idle");
+    return true;
+}
+
+BitmapArea bitmapArea(const Tiling& t) {
+    BitmapArea a;
+    const MatrixStack& ms = matrixStack();
+    ms.transformPoint(t.box.x, t.box.y, a.x1, a.y1);
+    ms.transformPoint(t.box.x + t.box.w, t.box.y + t.box.h, a.x2, a.y2);
+    return a;
+}
+
+BitmapResult renderBitmap(Tiling& t, Shell& shell, const std::string& path) {
+    const BitmapArea area = bitmapArea(t);
+    // Five screens bound the memory; a box without a single pixel has no picture.
+    if (area.x2 - area.x1 > 5.0 * shell.screenWidth() || area.y2 - area.y1 > 5.0 * shell.screenHeight() ||
+        !(area.width() > 0 && area.height() > 0))
+        return BitmapResult::TooLarge;
+    const int width = area.width();
+    const int height = area.height();
+    std::unique_ptr<OffscreenBitmap> bitmap = shell.createBitmap(width, height);
+    if (!bitmap) return BitmapResult::TooLarge;
+
+    Surface& surface = bitmap->surface();
+    surface.setStrokeColor(0xffffff);
+    surface.setBrushColor(t.antialiased == 1 ? 0xffffff : t.palette[2]);
+    surface.rectangle(-1, -1, width + 1, height + 1);
+
+    MatrixStack& ms = matrixStack();
+    ms.pushMatrix();
+    ms.loadIdentity();
+    ms.translate(-area.x1, -area.y1, 0.0);
+    ms.translate(t.viewOriginX, t.viewOriginY, 0.0);
+    ms.scale(t.zoom, t.zoom, 1.0);
+    const int cull = t.decoration == 0 ? 1 : 0;
+    for (int i = 0; i <= t.shapeLast; ++i)
+        drawShapeBody(t, surface, t.shapes[i], kNormal, cull * width, cull * height);
+    ms.popMatrix();
+
+    return bitmap->saveBmp(path) ? BitmapResult::Written : BitmapResult::WriteFailed;
+}
+
+bool writeBitmap(Tiling& t, Shell& shell, const std::string& path) {
+    const BitmapResult result = renderBitmap(t, shell, path);
+    if (result == BitmapResult::WriteFailed) shell.messageBox("Error writing file", Buttons::OkCancel);
+    return result == BitmapResult::Written;
+}
+
+bool writeRaw(Tiling&, Shell&, const std::string&) { return true; }
+
+void exporttile1Click(Tiling& t, Shell& shell) {
+    FileDialogRequest request;
+    request.title = "export tile as";
+    request.filter = "PostScript (*.ps)|*.ps|Windows bitmap (*.bmp)|*.bmp|byte array (*.raw)|*.raw";
+    request.confirmOverwrite = true;
+    const auto choice = shell.saveFileDialog(request);
+    if (!choice) return;
+    switch (choice->filterIndex) {
+    case 1: writePostScript(t, shell, choice->path); break;
+    case 2: {
+        const BitmapResult result = renderBitmap(t, shell, choice->path);
+        if (result == BitmapResult::TooLarge)
+            shell.messageBox("Out of memory. Can not render bitmap.", Buttons::Ok);
+        else if (result == BitmapResult::WriteFailed)
+            shell.messageBox("Error writing file", Buttons::OkCancel);
+        break;
+    }
+    case 3: writeRaw(t, shell, choice->path); break;
+    default: break;
+    }
+}
+
+}  // namespace rho

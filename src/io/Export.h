@@ -1,0 +1,42 @@
+#pragma once
+// "export tile...": a PostScript document of every shape, a Windows bitmap
+// of the bounding box's part of the view, or the byte-array entry, which
+// writes nothing.
+
+#include <string>
+
+namespace rho {
+
+struct Tiling;
+class Shell;
+
+// The PostScript document: prologue with the /small and /large procedures,
+// one gsave/translate/rotate/grestore block per shape, "showpage".
+std::string postScriptText(const Tiling& t, Shell* progress = nullptr);
+
+// Writes the PostScript document to `path` (in full or not at all).
+bool writePostScript(Tiling& t, Shell& shell, const std::string& path);
+
+enum class BitmapResult { Written, TooLarge, WriteFailed };
+
+// Pixel rectangle of the bounding box under the current view, as doubles.
+struct BitmapArea {
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    int width() const { return static_cast<int>(x2 - x1); }
+    int height() const { return static_cast<int>(y2 - y1); }
+};
+BitmapArea bitmapArea(const Tiling& t);
+
+// Renders the bounding box's part of the view into an offscreen bitmap and
+// saves it as a Windows bitmap. TooLarge when the picture is wider or
+// higher than five screens or has no pixels at all; nothing is written then.
+BitmapResult renderBitmap(Tiling& t, Shell& shell, const std::string& path);
+// True when the bitmap was written. A failed save shows "Error writing file".
+bool writeBitmap(Tiling& t, Shell& shell, const std::string& path);
+
+// Writes nothing and succeeds.
+bool writeRaw(Tiling& t, Shell& shell, const std::string& path);
+
+void exporttile1Click(Tiling& t, Shell& shell);
+
+}  // namespace rho
