@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <utility>
 #include <vector>
 
@@ -55,6 +56,32 @@ TEST_F(OrderingTest, RecordsMoveWholeAndOnlyTheStatusIsTouched) {
     EXPECT_EQ(t.modified, 0);
     EXPECT_TRUE(shell.recording.calls.empty());
     EXPECT_TRUE(shell.progressPositions.empty());
+}
+
+// The Shell sort over whole records, step for step, as the reference order.
+void referenceSort(std::vector<TileShape>& a, double TileShape::*key) {
+    const int n = static_cast<int>(a.size());
+    for (int gap = n / 2; gap > 0; gap /= 2)
+        for (int i = gap; i < n; ++i)
+            for (int j = i - gap; j >= 0 && a[j].*key > a[j + gap].*key; j -= gap) std::swap(a[j], a[j + gap]);
+}
+
+TEST_F(OrderingTest, SameOrderAsSortingTheRecordsThemselvesWithManyTies) {
+    std::mt19937 rng(5);
+    for (int n : {2, 3, 17, 1000, 15000}) {
+        std::vector<TileShape> expected;
+        for (int i = 0; i < n; ++i) {
+            // Few distinct keys, so equal keys meet often and their order shows.
+            const TileShape s{static_cast<double>(rng() % 13), static_cast<double>(rng() % 7), 1, 0, i + 1};
+            expected.push_back(s);
+            t.shapes[i] = s;
+        }
+        t.shapeLast = n - 1;
+        referenceSort(expected, &TileShape::x);
+        referenceSort(expected, &TileShape::y);
+        orderShapes(t, shell);
+        for (int i = 0; i < n; ++i) ASSERT_EQ(t.shapes[i].color, expected[static_cast<size_t>(i)].color) << n << " " << i;
+    }
 }
 
 }  // namespace
