@@ -1,0 +1,344 @@
+#include "io/TilingFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+#include <new>
+
+#include "render/Renderer.h"
+#include "tiling/Shell.h"
+#include "tiling/StatusLine.h"
+
+namespace rho {
+
+char* formatReal(char* first, double value) {
+    // to_chars with a precision follows printf's rounding and sign rules
+    // and never looks at the locale.
+    return std::to_chars(first, first + kMaxRealLength, value, std::chars_format::fixed, 6).ptr;
+}
+
+char* formatInt(char* first, int32_t value) {
+    return std::to_chars(first, first + kMaxIntLength, value).ptr;
+}
+
+namespace {
+
+// ---------------------------------------------------------------- writing
+
+constexpr std::size_t kShapeLineMax = 2 * (kMaxRealLength + 1) + 3 * (kMaxIntLength + 1);
+constexpr std::size_t kContourLineMax = 2 * (kMaxRealLength + 1) + kSectorBytes * 4 + 1;
+
+std::size_t textCapacity(const Tiling& t) {
+    return 2 * (kMaxIntLength + 1) + (kMaxIntLength + 1) +
+           static_cast<std::size_t>(std::max(0, t.shapeCount())) * kShapeLineMax +
+           static_cast<std::size_t>(std::max(0, t.contourCount())) * kContourLineMax;
+}
+
+// Formats the whole file into `out` (at least textCapacity(t) bytes) and
+// returns its length. Drives the progress bar when `progress` is given.
+std::size_t formatTables(const Tiling& t, Shell* progress, char* out) {
+    char* p = out;
+    p = formatInt(p, kTilingVersion);
+    *p++ = '\n';
+    p = formatInt(p, t.shapeLast);
+    *p++ = '\n';
+    if (progress) progress->setProgressRange(0, t.shapeLast);
+    for (int i = 0; i <= t.shapeLast; ++i) {
+        if (progress) progress->setProgressPosition(i);
+        const TileShape& s = t.shapes[i];
+        p = formatReal(p, s.x);
+        *p++ = ' ';
+        p = formatReal(p, s.y);
+        *p++ = ' ';
+        p = formatInt(p, s.kind);
+        *p++ = ' ';
+        p = formatInt(p, s.angle);
+        *p++ = ' ';
+        p = formatInt(p, s.color);
+        *p++ = '\n';
+    }
+    p = formatInt(p, t.contourLast);
+    *p++ = '\n';
+    if (progress) progress->setProgressRange(0, t.contourLast);
+    for (int i = 0; i <= t.contourLast; ++i) {
+        if (progress) progress->setProgressPosition(i);
+        const ContourVertex& v = t.contour[i];
+        p = formatReal(p, v.x);
+        *p++ = ' ';
+        p = formatReal(p, v.y);
+        *p++ = ' ';
+        for (int k = 0; k < kSectorBytes; ++k) {
+            p = formatInt(p, v.sectors[k]);
+            *p++ = ' ';
+        }
+        *p++ = '\n';
+    }
+    return static_cast<std::size_t>(p - out);
+}
+
+// The path that is really replaced: a symbolic link is followed, so that
+// saving through it updates the file it points at instead of the link.
+std::string resolveTarget(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        if (char* real = ::realpath(path.c_str(), nullptr)) {
+            std::string resolved(real);
+            std::free(real);
+            return resolved;
+        }
+    }
+    return path;
+}
+
+// Creates a new, empty file beside `target`. Returns its descriptor and
+// name, or -1 when no file can be made there.
+int createTemporary(const std::string& target, std::string& tempPath) {
+    static unsigned counter = 0;
+    for (int attempt = 0; attempt < 64; ++attempt) {
+        tempPath = target + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            // A file that is replaced keeps its permissions.
+            struct stat st {};
+            if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::fchmod(fd, st.st_mode & 07777);
+            return fd;
+        }
+        if (errno != EEXIST) return -1;
+    }
+    return -1;
+}
+
+bool writeAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- reading
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// Reads whitespace-separated fields; each must parse as a whole.
+class FieldReader {
+public:
+    FieldReader(const char* first, const char* last) : p_(first), end_(last) {}
+
+    bool readInt(int32_t& value) {
+        if (!start()) return false;
+        // Like "%d", accept an explicit plus sign before the digits.
+        if (*p_ == '+' && p_ + 1 < end_ && p_[1] >= '0' && p_[1] <= '9') ++p_;
+        const auto r = std::from_chars(p_, end_, value);
+        return finish(r);
+    }
+
+    bool readReal(double& value) {
+        if (!start()) return false;
+        if (*p_ == '+' && p_ + 1 < end_ && p_[1] != '-' && p_[1] != '+') ++p_;
+        const auto r = std::from_chars(p_, end_, value, std::chars_format::general);
+        return finish(r) && std::isfinite(value);
+    }
+
+    // True when nothing but white space is left.
+    bool atEnd() {
+        skipBlanks();
+        return p_ == end_;
+    }
+
+private:
+    void skipBlanks() {
+        while (p_ != end_ && isBlank(*p_)) ++p_;
+    }
+    bool start() {
+        skipBlanks();
+        return p_ != end_;
+    }
+    // The field must end at white space or at the end of the text.
+    bool finish(const std::from_chars_result& r) {
+        if (r.ec != std::errc{} || (r.ptr != end_ && !isBlank(*r.ptr))) return false;
+        p_ = r.ptr;
+        return true;
+    }
+
+    const char* p_;
+    const char* end_;
+};
+
+// The tables of a file being read; kept apart from the document until the
+// whole file has been accepted. One GUI thread reads files, one at a time.
+TilingTables scratch;
+
+enum class LoadResult { Loaded, CannotOpen, Unreadable };
+
+// Reads the whole file into memory, with one read for a regular file.
+LoadResult loadFile(const std::string& path, std::unique_ptr<char[]>& data, std::size_t& size) {
+    // Non-blocking, so that a pipe without a writer is refused instead of
+    // hanging the program; regular files read the same either way.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return LoadResult::CannotOpen;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return LoadResult::CannotOpen;
+    }
+    // Regular files have a known size; other sources (pipes, devices) are
+    // read until their end or until they pass the size limit.
+    const bool regular = S_ISREG(st.st_mode);
+    if (regular && static_cast<std::size_t>(st.st_size) > kMaxTilingFileBytes) {
+        ::close(fd);
+        return LoadResult::Unreadable;
+    }
+    const std::size_t capacity = regular ? static_cast<std::size_t>(st.st_size) : kMaxTilingFileBytes + 1;
+    data.reset(new (std::nothrow) char[capacity + 1]);
+    size = 0;
+    if (!data) {
+        ::close(fd);
+        return LoadResult::Unreadable;
+    }
+    LoadResult result = LoadResult::Loaded;
+    while (size < capacity) {
+        const ssize_t n = ::read(fd, data.get() + size, capacity - size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            result = LoadResult::Unreadable;
+            break;
+        }
+        if (n == 0) break;
+        size += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    if (size > kMaxTilingFileBytes) result = LoadResult::Unreadable;
+    return result;
+}
+
+// The end of every reading: an emptied document after a refused file.
+void emptyAfterRefusal(Tiling& t, Shell& shell) {
+    t.shapeLast = -1;
+    t.contourLast = -1;
+    refreshStatusLine(t, shell);
+    redrawView(t, shell);
+    shell.messageBox("Error reading file", Buttons::OkCancel);
+}
+
+}  // namespace
+
+bool parseTilingText(std::string_view text, TilingTables& out, Shell* progress) {
+    FieldReader in(text.data(), text.data() + text.size());
+    int32_t version = 0;
+    if (!in.readInt(version) || version != kTilingVersion) return false;
+
+    if (!in.readInt(out.shapeLast) || out.shapeLast < -1 || out.shapeLast >= kMaxShapes) return false;
+    if (progress) progress->setProgressRange(0, out.shapeLast);
+    for (int i = 0; i <= out.shapeLast; ++i) {
+        if (progress) progress->setProgressPosition(i);
+        TileShape& s = out.shapes[i];
+        if (!in.readReal(s.x) || !in.readReal(s.y) || !in.readInt(s.kind) || !in.readInt(s.angle) ||
+            !in.readInt(s.color))
+            return false;
+    }
+
+    if (!in.readInt(out.contourLast) || out.contourLast < -1 || out.contourLast >= kMaxContour) return false;
+    if (progress) progress->setProgressRange(0, out.contourLast);
+    for (int i = 0; i <= out.contourLast; ++i) {
+        if (progress) progress->setProgressPosition(i);
+        ContourVertex& v = out.contour[i];
+        if (!in.readReal(v.x) || !in.readReal(v.y)) return false;
+        for (int k = 0; k < kSectorBytes; ++k) {
+            int32_t sector = 0;
+            if (!in.readInt(sector) || sector < 0 || sector > 255) return false;
+            v.sectors[k] = static_cast<uint8_t>(sector);
+        }
+    }
+    return in.atEnd();
+}
+
+std::string tilingText(const Tiling& t) {
+    std::unique_ptr<char[]> buffer(new char[textCapacity(t)]);
+    return std::string(buffer.get(), formatTables(t, nullptr, buffer.get()));
+}
+
+bool writeTiling(Tiling& t, Shell& shell, const std::string& path) {
+    announce(t, shell, "saving file");
+
+    const std::string target = resolveTarget(path);
+    std::string tempPath;
+    const int fd = createTemporary(target, tempPath);
+    if (fd < 0) {
+        shell.messageBox("Can not create file", Buttons::OkCancel);
+        shell.messageBox("Error writing file", Buttons::OkCancel);
+        return false;
+    }
+
+    std::unique_ptr<char[]> buffer(new (std::nothrow) char[textCapacity(t)]);
+    const std::size_t size = buffer ? formatTables(t, &shell, buffer.get()) : 0;
+
+    // The previous file is replaced only when every byte reached the disk
+    // without an error; otherwise it stays as it was and the new one goes.
+    bool ok = buffer && writeAll(fd, buffer.get(), size) && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    ok = ok && ::rename(tempPath.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(tempPath.c_str());
+        shell.setProgressPosition(0);
+        shell.messageBox("Error writing file", Buttons::OkCancel);
+        return false;
+    }
+
+    t.statusText = "idle";
+    shell.setProgressPosition(0);
+    refreshStatusLine(t, shell);
+    return true;
+}
+
+bool readTilingText(Tiling& t, Shell& shell, std::string_view text) {
+    const bool ok = parseTilingText(text, scratch, &shell);
+    if (ok) {
+        t.shapeLast = scratch.shapeLast;
+        t.contourLast = scratch.contourLast;
+        std::copy_n(scratch.shapes, scratch.shapeLast + 1, t.shapes);
+        std::copy_n(scratch.contour, scratch.contourLast + 1, t.contour);
+    } else {
+        // Emptied before the view is drawn again, so that the picture and
+        // the counts never show the refused file or the previous tiling.
+        t.shapeLast = -1;
+        t.contourLast = -1;
+    }
+    t.statusText = "idle";
+    shell.setProgressPosition(0);
+    refreshStatusLine(t, shell);
+    redrawView(t, shell);
+    if (!ok) shell.messageBox("Error reading file", Buttons::OkCancel);
+    return ok;
+}
+
+bool readTiling(Tiling& t, Shell& shell, const std::string& path) {
+    announce(t, shell, "opening file");
+    std::unique_ptr<char[]> data;
+    std::size_t size = 0;
+    switch (loadFile(path, data, size)) {
+    case LoadResult::CannotOpen:
+        shell.messageBox("Can not open file", Buttons::OkCancel);
+        emptyAfterRefusal(t, shell);
+        return false;
+    case LoadResult::Unreadable:
+        return readTilingText(t, shell, std::string_view{});  // refused like an empty file
+    case LoadResult::Loaded:
+        break;
+    }
+    return readTilingText(t, shell, std::string_view(data.get(), size));
+}
+
+}  // namespace rho
