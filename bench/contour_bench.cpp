@@ -36,7 +36,7 @@ void buildDeflatedTiling(rho::Tiling& t, rho::Shell& shell, int wanted) {
 // are those of the rebuild itself.
 class QuietShell : public rho::test::FakeShell {
 public:
-    void setStatusPanels(const std::string&, const std::string&, const std::string&) override { ++refreshCount; }
+    void setStatusPanels(std::string_view, std::string_view, std::string_view) override { ++refreshCount; }
     void setProgressPosition(int position) override { progressPos = position; }
 };
 

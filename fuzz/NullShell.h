@@ -38,7 +38,7 @@ public:
     std::optional<FileChoice> openFileDialog(const FileDialogRequest&) override { return std::nullopt; }
     std::optional<FileChoice> saveFileDialog(const FileDialogRequest&) override { return std::nullopt; }
     std::optional<Color> colorDialog(Color) override { return std::nullopt; }
-    void setStatusPanels(const std::string&, const std::string&, const std::string&) override {}
+    void setStatusPanels(std::string_view, std::string_view, std::string_view) override {}
     void setProgressRange(int, int) override {}
     void setProgressPosition(int) override {}
     void captureMouse() override {}

@@ -76,7 +76,8 @@ bool AtomicFile::write(std::string_view bytes) {
 
 bool AtomicFile::commit() {
     if (fd_ < 0) return false;
-    bool ok = !failed_;
+    // The bytes reach the disk before the new file takes the old one's place.
+    bool ok = !failed_ && (direct_ || ::fsync(fd_) == 0);
     ok = (::close(fd_) == 0) && ok;
     fd_ = -1;
     if (direct_) {

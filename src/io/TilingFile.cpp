@@ -12,6 +12,7 @@
 #include <memory>
 #include <new>
 
+#include "io/AtomicFile.h"
 #include "render/Renderer.h"
 #include "tiling/Shell.h"
 #include "tiling/StatusLine.h"
@@ -81,49 +82,6 @@ std::size_t formatTables(const Tiling& t, Shell* progress, char* out) {
         *p++ = '\n';
     }
     return static_cast<std::size_t>(p - out);
-}
-
-// The path that is really replaced: a symbolic link is followed, so that
-// saving through it updates the file it points at instead of the link.
-std::string resolveTarget(const std::string& path) {
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        if (char* real = ::realpath(path.c_str(), nullptr)) {
-            std::string resolved(real);
-            std::free(real);
-            return resolved;
-        }
-    }
-    return path;
-}
-
-// Creates a new, empty file beside `target`. Returns its descriptor and
-// name, or -1 when no file can be made there.
-int createTemporary(const std::string& target, std::string& tempPath) {
-    static unsigned counter = 0;
-    for (int attempt = 0; attempt < 64; ++attempt) {
-        tempPath = target + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            // A file that is replaced keeps its permissions.
-            struct stat st {};
-            if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::fchmod(fd, st.st_mode & 07777);
-            return fd;
-        }
-        if (errno != EEXIST) return -1;
-    }
-    return -1;
-}
-
-bool writeAll(int fd, const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        data += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return true;
 }
 
 // ---------------------------------------------------------------- reading
@@ -273,10 +231,8 @@ std::string tilingText(const Tiling& t) {
 bool writeTiling(Tiling& t, Shell& shell, const std::string& path) {
     announce(t, shell, "saving file");
 
-    const std::string target = resolveTarget(path);
-    std::string tempPath;
-    const int fd = createTemporary(target, tempPath);
-    if (fd < 0) {
+    AtomicFile file;
+    if (!file.open(path)) {
         shell.messageBox("Can not create file", Buttons::OkCancel);
         shell.messageBox("Error writing file", Buttons::OkCancel);
         return false;
@@ -287,11 +243,8 @@ bool writeTiling(Tiling& t, Shell& shell, const std::string& path) {
 
     // The previous file is replaced only when every byte reached the disk
     // without an error; otherwise it stays as it was and the new one goes.
-    bool ok = buffer && writeAll(fd, buffer.get(), size) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(tempPath.c_str(), target.c_str()) == 0;
+    const bool ok = buffer && file.write(std::string_view(buffer.get(), size)) && file.commit();
     if (!ok) {
-        ::unlink(tempPath.c_str());
         shell.setProgressPosition(0);
         shell.messageBox("Error writing file", Buttons::OkCancel);
         return false;

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "tiling/Records.h"
 
@@ -54,8 +55,7 @@ public:
     virtual std::optional<Color> colorDialog(Color initial) = 0;
 
     // The three status line panels, left to right.
-    virtual void setStatusPanels(const std::string& shapes, const std::string& tool,
-                                 const std::string& status) = 0;
+    virtual void setStatusPanels(std::string_view shapes, std::string_view tool, std::string_view status) = 0;
     virtual void setProgressRange(int minimum, int maximum) = 0;
     virtual void setProgressPosition(int position) = 0;
 

@@ -1,6 +1,8 @@
 #include "tiling/StatusLine.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <charconv>
+#include <string_view>
 
 #include "tiling/Shell.h"
 #include "tiling/Tiling.h"
@@ -22,9 +24,17 @@ const char* toolStatusText(ToolMode tool) {
 }
 
 void refreshStatusLine(const Tiling& t, Shell& shell) {
+    // "shapes:%d contour:%d", formatted without the locale or an allocation:
+    // long commands refresh the status line once per record.
     char counts[64];
-    std::snprintf(counts, sizeof counts, "shapes:%d contour:%d", t.shapeLast + 1, t.contourLast + 1);
-    shell.setStatusPanels(counts, toolStatusText(t.tool), t.statusText);
+    char* p = counts;
+    auto append = [&p](std::string_view text) { p = std::copy(text.begin(), text.end(), p); };
+    append("shapes:");
+    p = std::to_chars(p, counts + sizeof counts, t.shapeLast + 1).ptr;
+    append(" contour:");
+    p = std::to_chars(p, counts + sizeof counts, t.contourLast + 1).ptr;
+    shell.setStatusPanels(std::string_view(counts, static_cast<size_t>(p - counts)), toolStatusText(t.tool),
+                          t.statusText);
 }
 
 void announce(Tiling& t, Shell& shell, const std::string& statusText) {

@@ -254,11 +254,12 @@ TEST_F(TilingFileTest, FailedWritesAreReportedAndKeepThePreviousFile) {
     EXPECT_EQ(slurp(file), "previous contents");
     EXPECT_EQ(files(), std::vector<std::string>{"keep.rho"});
 
-    // A directory in the target's place cannot be replaced.
+    // A directory in the target's place cannot become the file.
     fs::create_directory(dir / "d.rho");
     shell.messages.clear();
     EXPECT_FALSE(writeTiling(*t, shell, dir / "d.rho"));
-    EXPECT_EQ(shell.messageTexts(), std::vector<std::string>{"Error writing file"});
+    EXPECT_EQ(shell.messageTexts(), (std::vector<std::string>{"Can not create file", "Error writing file"}));
+    EXPECT_TRUE(fs::is_directory(dir / "d.rho"));
 
     // A successful save replaces the file and keeps its permissions.
     ASSERT_TRUE(writeTiling(*t, shell, file));

@@ -59,11 +59,11 @@ std::optional<Color> FakeShell::colorDialog(Color) {
     return c;
 }
 
-void FakeShell::setStatusPanels(const std::string& shapes, const std::string& tool, const std::string& status) {
-    panels[0] = shapes;
-    panels[1] = tool;
-    panels[2] = status;
-    statusHistory.push_back(status);
+void FakeShell::setStatusPanels(std::string_view shapes, std::string_view tool, std::string_view status) {
+    panels[0] = std::string(shapes);
+    panels[1] = std::string(tool);
+    panels[2] = std::string(status);
+    statusHistory.push_back(panels[2]);
     ++refreshCount;
 }
 

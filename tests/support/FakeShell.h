@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "support/RecordingSurface.h"
@@ -67,7 +68,7 @@ public:
     std::optional<FileChoice> openFileDialog(const FileDialogRequest& request) override;
     std::optional<FileChoice> saveFileDialog(const FileDialogRequest& request) override;
     std::optional<Color> colorDialog(Color initial) override;
-    void setStatusPanels(const std::string& shapes, const std::string& tool, const std::string& status) override;
+    void setStatusPanels(std::string_view shapes, std::string_view tool, std::string_view status) override;
     void setProgressRange(int minimum, int maximum) override;
     void setProgressPosition(int position) override;
     void captureMouse() override;
