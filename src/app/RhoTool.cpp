@@ -1,0 +1,324 @@
+#include "app/RhoTool.h"
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <memory>
+#include <ostream>
+
+#include "app/HeadlessShell.h"
+#include "generate/Quasitiler.h"
+#include "generate/QuasitilerDialog.h"
+#include "io/Export.h"
+#include "io/SvgExport.h"
+#include "io/TilingFile.h"
+#include "render/View.h"
+#include "tiling/Contour.h"
+#include "tiling/Geometry.h"
+#include "tiling/Placement.h"
+#include "tiling/Tiling.h"
+
+namespace rho {
+
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kFailed = 1;
+constexpr int kBadArgument = 2;
+
+const char* const kUsage =
+    "usage: rhotool COMMAND ...\n"
+    "  generate RADIUS OUT.rho        make a pentagrid patch of radius 5..50 and save it\n"
+    "  info FILE.rho                  counts, selection and the bounding box of the corners\n"
+    "  check FILE.rho                 compare the stored contour with a fresh recalculation\n"
+    "  attach FILE.rho KIND X Y ANGLE [-o OUT.rho]\n"
+    "                                 attach a large or small shape at world (X, Y), angle 0..9,\n"
+    "                                 as the edit tool's right click does; save to OUT (or FILE)\n"
+    "  export FILE.rho OUT.ps|OUT.bmp|OUT.png|OUT.svg [--zoom Z] [--box X Y W H]\n"
+    "                                 PostScript of every shape, or a picture of the box\n"
+    "                                 (default box 0 0 1000 700, zoom 1)\n"
+    "  --help                         this text\n";
+
+std::string sixDecimals(double v) {
+    char buffer[400];
+    std::snprintf(buffer, sizeof buffer, "%.6f", v);
+    return buffer;
+}
+
+bool parseNumber(const std::string& text, double& value) {
+    if (text.empty()) return false;
+    size_t used = 0;
+    try {
+        value = std::stod(text, &used);
+    } catch (...) {
+        return false;
+    }
+    return used == text.size() && std::isfinite(value);
+}
+
+bool parseInt(const std::string& text, int& value) {
+    if (text.empty()) return false;
+    size_t used = 0;
+    try {
+        value = std::stoi(text, &used);
+    } catch (...) {
+        return false;
+    }
+    return used == text.size();
+}
+
+std::string extensionOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    const size_t dot = path.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "";
+    std::string ext = path.substr(dot + 1);
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext;
+}
+
+// Tells what the shell showed, in the editor's own words, on standard error.
+void reportMessages(const HeadlessShell& shell, std::ostream& err) {
+    for (const std::string& m : shell.messages) err << m << "\n";
+}
+
+struct Session {
+    HeadlessShell shell;
+    std::unique_ptr<Tiling> tiling = createTiling(shell);
+};
+
+bool load(Session& s, const std::string& path, std::ostream& err) {
+    if (readTiling(*s.tiling, s.shell, path)) return true;
+    err << "rhotool: " << path << ":\n";
+    reportMessages(s.shell, err);
+    return false;
+}
+
+bool save(Session& s, const std::string& path, std::ostream& err) {
+    s.shell.messages.clear();
+    if (writeTiling(*s.tiling, s.shell, path)) return true;
+    err << "rhotool: " << path << ":\n";
+    reportMessages(s.shell, err);
+    return false;
+}
+
+int badArgument(std::ostream& err, const std::string& why) {
+    err << "rhotool: " << why << "\n" << kUsage;
+    return kBadArgument;
+}
+
+int generate(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    if (a.size() != 3) return badArgument(err, "generate takes RADIUS and OUT.rho");
+    Session s;
+    // The dialog's own test of the radius, with the dialog's own message.
+    QuasitilerDialog dialog(*s.tiling, s.shell);
+    dialog.editText = a[1];
+    dialog.Button1Click();
+    if (!dialog.closed) {
+        reportMessages(s.shell, err);
+        err << kUsage;
+        return kBadArgument;
+    }
+    if (!save(s, a[2], err)) return kFailed;
+    out << "shapes:" << s.tiling->shapeCount() << " contour:" << s.tiling->contourCount() << "\n";
+    return kDone;
+}
+
+int info(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    if (a.size() != 2) return badArgument(err, "info takes FILE.rho");
+    Session s;
+    if (!load(s, a[1], err)) return kFailed;
+    Tiling& t = *s.tiling;
+    int large = 0, small = 0, selected = 0;
+    double minX = std::numeric_limits<double>::infinity(), minY = minX;
+    double maxX = -minX, maxY = -minX;
+    for (int i = 0; i <= t.shapeLast; ++i) {
+        const TileShape& shape = t.shapes[i];
+        (shape.kind == kSmallShape ? small : large) += 1;
+        selected += shape.color < 0;
+        computeCorners(t, shape);
+        for (const Point2& c : t.cornerBuffer) {
+            minX = std::min(minX, c.x);
+            minY = std::min(minY, c.y);
+            maxX = std::max(maxX, c.x);
+            maxY = std::max(maxY, c.y);
+        }
+    }
+    out << "shapes:" << t.shapeCount() << " contour:" << t.contourCount() << "\n";
+    out << "large: " << large << "\nsmall: " << small << "\nselected: " << selected << "\n";
+    if (t.shapeLast < 0)
+        out << "bounding box: none\n";
+    else
+        out << "bounding box: " << sixDecimals(minX) << " " << sixDecimals(minY) << " " << sixDecimals(maxX) << " "
+            << sixDecimals(maxY) << "\n";
+    return kDone;
+}
+
+std::string describe(const ContourVertex& v) {
+    std::string text = sixDecimals(v.x) + " " + sixDecimals(v.y) + " sectors";
+    for (int k = 0; k < kSectors; ++k) {
+        if (!v.sectors[k]) continue;
+        text += ' ';
+        text += static_cast<char>('0' + k);
+    }
+    return text;
+}
+
+bool sameSectors(const ContourVertex& a, const ContourVertex& b) {
+    for (int k = 0; k < kSectors; ++k)
+        if (a.sectors[k] != b.sectors[k]) return false;
+    return true;
+}
+
+int check(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    if (a.size() != 2) return badArgument(err, "check takes FILE.rho");
+    Session s;
+    if (!load(s, a[1], err)) return kFailed;
+    const Tiling& stored = *s.tiling;
+    auto fresh = std::make_unique<Tiling>(stored);
+    HeadlessShell quiet;
+    recalculateContour(*fresh, quiet);
+
+    int problems = 0;
+    for (int i = 0; i <= stored.shapeLast; ++i)
+        if ((fresh->shapes[i].color < 0) != (stored.shapes[i].color < 0)) {
+            out << "refused shape " << i << ": " << sixDecimals(stored.shapes[i].x) << " "
+                << sixDecimals(stored.shapes[i].y) << "\n";
+            ++problems;
+        }
+    std::vector<bool> matched(static_cast<size_t>(fresh->contourLast + 1), false);
+    for (int p = 0; p <= stored.contourLast; ++p) {
+        const ContourVertex& v = stored.contour[p];
+        int found = -1;
+        for (int q = 0; q <= fresh->contourLast && found < 0; ++q)
+            if (!matched[static_cast<size_t>(q)] && nearWithin5(v.x, v.y, fresh->contour[q].x, fresh->contour[q].y))
+                found = q;
+        if (found < 0) {
+            out << "stored only: " << describe(v) << "\n";
+            ++problems;
+            continue;
+        }
+        matched[static_cast<size_t>(found)] = true;
+        if (!sameSectors(v, fresh->contour[found])) {
+            out << "sectors differ: stored " << describe(v) << ", recalculated " << describe(fresh->contour[found])
+                << "\n";
+            ++problems;
+        }
+    }
+    for (int q = 0; q <= fresh->contourLast; ++q)
+        if (!matched[static_cast<size_t>(q)]) {
+            out << "recalculated only: " << describe(fresh->contour[q]) << "\n";
+            ++problems;
+        }
+    if (problems == 0) out << "contour agrees: " << stored.contourCount() << " points\n";
+    return problems == 0 ? kDone : kFailed;
+}
+
+int attach(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    std::vector<std::string> rest(a.begin() + 1, a.end());
+    std::string output;
+    for (size_t i = 0; i < rest.size(); ++i)
+        if (rest[i] == "-o") {
+            if (i + 1 >= rest.size()) return badArgument(err, "-o needs a file name");
+            output = rest[i + 1];
+            rest.erase(rest.begin() + static_cast<long>(i), rest.begin() + static_cast<long>(i) + 2);
+            break;
+        }
+    if (rest.size() != 5) return badArgument(err, "attach takes FILE.rho KIND X Y ANGLE [-o OUT.rho]");
+    int kind = 0;
+    if (rest[1] == "large")
+        kind = kLargeShape;
+    else if (rest[1] == "small")
+        kind = kSmallShape;
+    else
+        return badArgument(err, "KIND is large or small");
+    double x = 0, y = 0;
+    int angle = 0;
+    if (!parseNumber(rest[2], x) || !parseNumber(rest[3], y)) return badArgument(err, "X and Y are numbers");
+    if (!parseInt(rest[4], angle) || angle < 0 || angle > 9) return badArgument(err, "ANGLE is a whole number 0..9");
+    if (output.empty()) output = rest[0];
+
+    Session s;
+    if (!load(s, rest[0], err)) return kFailed;
+    Tiling& t = *s.tiling;
+    t.floating = TileShape{x, y, kind, angle, 1};
+    t.adding = 1;
+    if (!attachShape(t, s.shell)) {
+        out << "refused\n";
+        return kFailed;
+    }
+    const TileShape& added = t.shapes[t.shapeLast];
+    out << "attached " << t.shapeLast << " " << sixDecimals(added.x) << " " << sixDecimals(added.y) << "\n";
+    return save(s, output, err) ? kDone : kFailed;
+}
+
+int exportTiling(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    if (a.size() < 3) return badArgument(err, "export takes FILE.rho and OUT");
+    double zoom = 1.0;
+    BoundingBox box;
+    for (size_t i = 3; i < a.size(); ++i) {
+        if (a[i] == "--zoom" && i + 1 < a.size()) {
+            if (!parseNumber(a[++i], zoom) || !(zoom > 0)) return badArgument(err, "--zoom takes a positive number");
+        } else if (a[i] == "--box" && i + 4 < a.size()) {
+            if (!parseNumber(a[i + 1], box.x) || !parseNumber(a[i + 2], box.y) || !parseNumber(a[i + 3], box.w) ||
+                !parseNumber(a[i + 4], box.h))
+                return badArgument(err, "--box takes four numbers X Y W H");
+            i += 4;
+        } else {
+            return badArgument(err, "unknown option " + a[i]);
+        }
+    }
+    const std::string ext = extensionOf(a[2]);
+    if (ext != "ps" && ext != "bmp" && ext != "png" && ext != "svg")
+        return badArgument(err, "OUT must end in .ps, .bmp, .png or .svg");
+
+    Session s;
+    if (!load(s, a[1], err)) return kFailed;
+    Tiling& t = *s.tiling;
+    s.shell.messages.clear();
+    bool ok = false;
+    if (ext == "ps") {
+        ok = writePostScript(t, s.shell, a[2]);
+    } else if (ext == "svg") {
+        ok = writeSvg(t, box, a[2]);
+        if (!ok) s.shell.messages.push_back("Error writing file");
+    } else {
+        t.box = box;
+        t.zoom = zoom;
+        t.viewOriginX = 0;
+        t.viewOriginY = 0;
+        applyView(t);
+        s.shell.bitmapFormat = ext == "png" ? "PNG" : "BMP";
+        const BitmapResult result = renderBitmap(t, s.shell, a[2]);
+        ok = result == BitmapResult::Written;
+        if (result == BitmapResult::TooLarge) s.shell.messages.push_back("Out of memory. Can not render bitmap.");
+        if (result == BitmapResult::WriteFailed) s.shell.messages.push_back("Error writing file");
+    }
+    if (!ok) {
+        err << "rhotool: " << a[2] << ":\n";
+        reportMessages(s.shell, err);
+        return kFailed;
+    }
+    out << "exported " << a[2] << "\n";
+    return kDone;
+}
+
+}  // namespace
+
+const char* rhoToolUsage() { return kUsage; }
+
+int runRhoTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) return badArgument(err, "no command given");
+    const std::string& command = args[0];
+    if (command == "--help" || command == "-h" || command == "help") {
+        out << kUsage;
+        return kDone;
+    }
+    if (command == "generate") return generate(args, out, err);
+    if (command == "info") return info(args, out, err);
+    if (command == "check") return check(args, out, err);
+    if (command == "attach") return attach(args, out, err);
+    if (command == "export") return exportTiling(args, out, err);
+    return badArgument(err, "unknown command " + command);
+}
+
+}  // namespace rho

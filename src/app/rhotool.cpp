@@ -1,0 +1,19 @@
+// rhotool: generate, inspect, check, extend and export tilings without a window.
+#include <QGuiApplication>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/RhoTool.h"
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    // Pixels are drawn offscreen; no window is ever opened.
+    std::unique_ptr<QGuiApplication> app;
+    if (!args.empty() && args[0] == "export") {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return rho::runRhoTool(args, std::cout, std::cerr);
+}
