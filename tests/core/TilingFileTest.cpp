@@ -1,17 +1,18 @@
+// The tiling file (text, refusals, failed writes), the document commands
+// built on it, and the drop target that hands dropped files to them.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 
 #include <cfloat>
-#include <climits>
 #include <clocale>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <sstream>
+#include <tuple>
 
+#include "io/DocumentCommands.h"
 #include "io/TilingFile.h"
 #include "support/FakeShell.h"
 
@@ -19,252 +20,245 @@ namespace rho {
 namespace {
 
 namespace fs = std::filesystem;
+using Texts = std::vector<std::string>;
 
 std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
     std::ostringstream s;
-    s << in.rdbuf();
+    s << std::ifstream(p, std::ios::binary).rdbuf();
     return s.str();
 }
 
-void spit(const fs::path& p, const std::string& text) { std::ofstream(p, std::ios::binary) << text; }
+const std::string kGood = "960905\n1\n0.000000 0.000000 1 0 1\n40.000000 0.000000 0 2 -5\n-1\n";
 
-std::string printfReal(double v) {
-    char buf[400];
-    std::snprintf(buf, sizeof buf, "%lf", v);
-    return buf;
-}
-
-struct TilingFileTest : ::testing::Test {
+struct TilingFile : ::testing::Test {
     test::FakeShell shell;
     std::unique_ptr<Tiling> t = createTiling(shell);
     fs::path dir;
+    std::string good;  // an accepted file of two shapes
 
     void SetUp() override {
         char name[] = "/tmp/rho-file-XXXXXX";
         dir = ::mkdtemp(name);
+        good = dir / "good.rho";
+        std::ofstream(good) << kGood;
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    void addShape(double x, double y, int kind, int angle, int color) {
+    void addShape(double x, double y, int kind = 1, int angle = 0, int color = 1) {
         t->shapes[++t->shapeLast] = TileShape{x, y, kind, angle, color};
     }
-    void addPoint(double x, double y, std::initializer_list<int> covered) {
-        ContourVertex& v = t->contour[++t->contourLast];
-        v = ContourVertex{};
-        for (int k : covered) v.sectors[k] = 1;
-        v.x = x;
-        v.y = y;
+    void expectFile(const std::string& name, const std::string& shown, int modified, int untitled) {
+        EXPECT_EQ(std::tie(t->fileName, shell.caption, t->modified, t->untitled),
+                  std::make_tuple(name, "rho 2.0 " + shown, modified, untitled));
     }
-    // Three shapes (one selected) and two contour points.
-    void fillSample() {
-        addShape(0.0, 0.0, 1, 0, 1);
-        addShape(1.0 / 3.0, -12.5, 0, 9, -7);
-        addShape(-40.25, 1e6, 1, 4, 20);
-        addPoint(-19.02113, -26.18034, {8, 9});
-        addPoint(19.02113, 26.18034, {0, 1, 2});
-    }
-    std::vector<std::string> files() const {
-        std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename());
-        return names;
+    void choose(const std::string& path) { shell.fileChoices.push_back(FileChoice{path, 1}); }
+    void drop(const std::string& path) {
+        FileDropTarget target;
+        target.OnDrop = [&](FileDropTarget& sender) { Dropper1Drop(*t, shell, sender); };
+        target.drop({path});
     }
 };
 
-TEST(TilingFileNumbers, RealsAndIntegersMatchPrintf) {
-    std::vector<double> values = {0.0, -0.0, 0.5, -0.5, 1.5, 2.5, -12.5, 1.0 / 3.0, -2.0 / 3.0, 0.0000005,
-                                  0.0000015, -0.0000005, -1e-9, 1e-300, -4.9e-324, 123456789.1234565,
-                                  1e15, -1e22, 9007199254740993.0, 1e300, -DBL_MAX, DBL_MAX};
-    std::mt19937_64 rng(960905);
-    std::uniform_real_distribution<double> wide(-1e7, 1e7);
-    std::uniform_int_distribution<int> halves(-2000000, 2000000);
-    for (int i = 0; i < 20000; ++i) {
-        values.push_back(wide(rng));
-        values.push_back(halves(rng) / 2e6);  // exact ties at the sixth decimal
-    }
-    char buf[kMaxRealLength];
-    for (double v : values) ASSERT_EQ(std::string(buf, formatReal(buf, v)), printfReal(v)) << v;
-
-    for (int v : {0, 7, -1, 960905, INT_MAX, INT_MIN}) {
-        char ib[kMaxIntLength];
-        EXPECT_EQ(std::string(ib, formatInt(ib, v)), std::to_string(v));
-    }
-}
-
-TEST_F(TilingFileTest, WritesTheDocumentedText) {
-    addShape(0.0, 0.0, 1, 0, 1);
+TEST_F(TilingFile, WritesTheTextAndReadsItBack) {
+    addShape(0.0, 0.0);
     EXPECT_EQ(tilingText(*t), "960905\n0\n0.000000 0.000000 1 0 1\n-1\n");
-
     addShape(1.0 / 3.0, -12.5, 0, 3, -4);
-    addPoint(-19.02113, -26.18034, {8, 9});
-    EXPECT_EQ(tilingText(*t),
-              "960905\n1\n0.000000 0.000000 1 0 1\n0.333333 -12.500000 0 3 -4\n0\n"
-              "-19.021130 -26.180340 0 0 0 0 0 0 0 0 1 1 0 \n");
-}
-
-TEST_F(TilingFileTest, RoundTripThroughAFileKeepsEveryField) {
-    fillSample();
-    t->contour[1].sectors[10] = 200;  // the reserved byte travels too
-    const std::string before = tilingText(*t);
-    const fs::path file = dir / "a.rho";
-    ASSERT_TRUE(writeTiling(*t, shell, file));
-    EXPECT_EQ(slurp(file), before);
-    EXPECT_EQ(files(), std::vector<std::string>{"a.rho"});  // no temporary left
+    t->contour[++t->contourLast] = ContourVertex{{0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0}, -19.02113, -26.18034};
+    const std::string text = "960905\n1\n0.000000 0.000000 1 0 1\n0.333333 -12.500000 0 3 -4\n0\n"
+                             "-19.021130 -26.180340 0 0 0 0 0 0 0 0 1 1 0 \n";
+    EXPECT_EQ(tilingText(*t), text);
+    ASSERT_TRUE(writeTiling(*t, shell, good));
+    EXPECT_EQ(slurp(good), text);
 
     t->shapeLast = t->contourLast = -1;
-    ASSERT_TRUE(readTiling(*t, shell, file));
-    EXPECT_TRUE(shell.messages.empty());
-    EXPECT_EQ(tilingText(*t), before);
+    ASSERT_TRUE(readTiling(*t, shell, good));
+    EXPECT_EQ(tilingText(*t), text);
     EXPECT_EQ(t->shapes[1].x, 0.333333);
-    EXPECT_EQ(t->shapes[1].color, -7);
-    EXPECT_EQ(t->contour[1].sectors[10], 200);
+    EXPECT_EQ(t->shapes[1].color, -4);  // selection kept
 }
 
-TEST_F(TilingFileTest, ReaderTakesAnyWhiteSpaceAndAPlusSign) {
-    auto parsed = std::make_unique<TilingTables>();
-    const std::string crlf = "960905\r\n0\r\n+1.5 -2.000000 1 0 -3\r\n0\r\n1 2 0 0 0 0 0 0 0 0 1 1 0 \r\n";
-    const std::string loose = "  960905\t0 1.5\n\n-2 1 0 -3 0 1.0 2.0 0 0 0 0 0 0 0 0 1 1 0";
-    for (const std::string& text : {crlf, loose}) {
-        ASSERT_TRUE(parseTilingText(text, *parsed)) << text;
-        EXPECT_EQ(parsed->shapes[0].x, 1.5);
-        EXPECT_EQ(parsed->shapes[0].color, -3);
-        EXPECT_EQ(parsed->contour[0].sectors[9], 1);
+TEST(TilingFileNumbers, RealsMatchPrintf) {
+    std::vector<double> values = {0.0,  -0.0,  0.5,   -0.5,      2.5,   -12.5, 1.0 / 3.0, -2.0 / 3.0, 0.0000005,
+                                  -0.0000005, -1e-9, -4.9e-324, 1e15, -1e22, 1e300,     -DBL_MAX};
+    for (int i = -1000000; i <= 1000000; i += 997) values.push_back(i / 2e6);  // ties at the sixth decimal
+    char buf[kMaxRealLength], expected[400];
+    for (double v : values) {
+        std::snprintf(expected, sizeof expected, "%lf", v);
+        ASSERT_EQ(std::string(buf, formatReal(buf, v)), expected) << v;
     }
 }
 
-TEST_F(TilingFileTest, FuzzSeedsAreValidFiles) {
-    int seeds = 0;
-    for (const auto& e : fs::directory_iterator(fs::path(RHO_SOURCE_DIR) / "fuzz" / "seeds")) {
-        EXPECT_TRUE(readTiling(*t, shell, e.path())) << e.path();
-        EXPECT_EQ(slurp(e.path()).find('\r') == std::string::npos, tilingText(*t) == slurp(e.path()));
-        ++seeds;
-    }
-    EXPECT_GE(seeds, 3);
-}
-
-TEST_F(TilingFileTest, DecimalCommaLocaleWritesAndReadsPoints) {
+TEST_F(TilingFile, DecimalCommaLocaleStillUsesPoints) {
     const std::string saved = std::setlocale(LC_ALL, nullptr);
     if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 locale not installed";
-    addShape(1.0 / 3.0, -2.5, 1, 0, 1);
-    const fs::path file = dir / "de.rho";
-    const bool written = writeTiling(*t, shell, file);
-    const bool read = readTiling(*t, shell, file);
+    addShape(1.0 / 3.0, -2.5);
+    const bool written = writeTiling(*t, shell, good);
+    const bool read = readTiling(*t, shell, good);
     std::setlocale(LC_ALL, saved.c_str());
     ASSERT_TRUE(written && read);
-    EXPECT_EQ(slurp(file), "960905\n0\n0.333333 -2.500000 1 0 1\n-1\n");
+    EXPECT_EQ(slurp(good), "960905\n0\n0.333333 -2.500000 1 0 1\n-1\n");
     EXPECT_EQ(t->shapes[0].x, 0.333333);
 }
 
-TEST_F(TilingFileTest, RefusesMalformedFilesAndEmptiesTheDocument) {
-    const std::string shape = "0.000000 0.000000 1 0 1\n";
-    const std::string point = "1.0 2.0 0 0 0 0 0 0 0 0 1 1 0 \n";
-    std::string tooManyShapes = "960905\n15000\n";
-    for (int i = 0; i <= 15000; ++i) tooManyShapes += shape;
-    const std::vector<std::string> bad = {
-        "", "hello", "960906\n0\n" + shape + "-1\n", "960905.0\n0\n" + shape + "-1\n",
-        tooManyShapes + "-1\n", "960905\n-2\n-1\n", "960905\n0\n" + shape + "12000\n" + point,
-        "960905\n0\n" + shape + "-3\n",
-        "960905\n1\n" + shape,                                     // cut short in the shapes
-        "960905\n0\n" + shape,                                     // no contour count
-        "960905\n0\n" + shape + "0\n1.0 2.0 0 0 0 0 0\n",          // contour line cut short
-        "960905\n0\n1.0x 0 1 0 1\n-1\n", "960905\n0\n0 0 1abc 0 1\n-1\n",
-        "960905\n0\n0 0 1 0 99999999999\n-1\n",
-        "960905\n0\n" + shape + "0\n1.0 2.0 0 0 0 0 0 0 0 0 1 256 0\n",
-        "960905\n0\n" + shape + "0\n1.0 2.0 0 0 0 0 0 0 0 0 1 -1 0\n",
-        "960905\n0\ninf 0 1 0 1\n-1\n", "960905\n0\n0 nan 1 0 1\n-1\n", "960905\n0\n1e999 0 1 0 1\n-1\n",
-        "960905\n0\n" + shape + "-1\nextra\n", std::string("960905\n0\n0\0 0 1 0 1\n-1\n", 23)};
-    std::string accepted = "960905\n14999\n";
-    for (int i = 0; i < 15000; ++i) accepted += shape;
-    ASSERT_TRUE(readTilingText(*t, shell, accepted + "-1\n"));  // the tables' own limit is fine
+TEST_F(TilingFile, RefusedFilesEmptyTheDocument) {
+    const std::string shape = "0.000000 0.000000 1 0 1\r\n", head = "960905\n0\n" + shape;
+    std::string shapes15000;
+    for (int i = 0; i < 15000; ++i) shapes15000 += shape;
+    // A full table is fine, and CR LF reads like LF.
+    ASSERT_TRUE(readTilingText(*t, shell, "960905\r\n14999\r\n" + shapes15000 + "-1\r\n"));
     EXPECT_EQ(t->shapeLast, 14999);
-
+    const std::string bad[] = {
+        "960906\n0\n" + shape + "-1\n",                           // wrong version
+        "960905\n15000\n" + shapes15000 + shape + "-1\n",         // more shapes than the table holds
+        head + "12000\n",                                         // more contour points than it holds
+        "960905\n-2\n-1\n", head + "-2\n",                        // counts below -1
+        "960905\n1\n" + shape, head + "0\n1.0 2.0 0 0 0 0 0\n",  // cut short
+        "960905\n0\n1.0x 0 1 0 1\n-1\n", "960905\n0\n0 0 1 0 abc\n-1\n",
+        head + "0\n1.0 2.0 0 0 0 0 0 0 0 0 1 256 0\n", head + "0\n1.0 2.0 0 0 0 0 0 0 0 0 1 -1 0\n",
+        "960905\n0\ninf 0 1 0 1\n-1\n", "960905\n0\n0 nan 1 0 1\n-1\n"};
     for (const std::string& text : bad) {
-        fillSample();
+        addShape(1.0, 2.0);
         shell.messages.clear();
-        EXPECT_FALSE(readTilingText(*t, shell, text)) << text.substr(0, 80);
+        EXPECT_FALSE(readTilingText(*t, shell, text)) << text.substr(0, 60);
         EXPECT_EQ(t->shapeLast, -1);
         EXPECT_EQ(t->contourLast, -1);
-        EXPECT_EQ(shell.messageTexts(), std::vector<std::string>{"Error reading file"});
-        EXPECT_EQ(shell.messages[0].buttons, Buttons::OkCancel);
-        EXPECT_EQ(t->statusText, "idle");
-        EXPECT_EQ(shell.panels[0], "shapes:0 contour:0");
+        EXPECT_EQ(shell.messageTexts(), Texts{"Error reading file"});
     }
 }
 
-TEST_F(TilingFileTest, FilesThatCannotBeOpenedOrAreTooLarge) {
-    for (const fs::path& p : {dir / "missing.rho", dir}) {
-        fillSample();
-        shell.messages.clear();
-        EXPECT_FALSE(readTiling(*t, shell, p));
-        EXPECT_EQ(shell.messageTexts(), (std::vector<std::string>{"Can not open file", "Error reading file"}));
-        EXPECT_EQ(t->shapeLast, -1);
-        EXPECT_EQ(t->statusText, "opening file");
-    }
-    const fs::path huge = dir / "huge.rho";
-    spit(huge, "960905\n-1\n-1\n");
-    fs::resize_file(huge, kMaxTilingFileBytes + 1);  // sparse: costs no disk
-    const fs::path pipe = dir / "pipe.rho";          // nobody writes to it
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    for (const fs::path& p : {huge, pipe}) {
-        shell.messages.clear();
-        EXPECT_FALSE(readTiling(*t, shell, p));
-        EXPECT_EQ(shell.messageTexts(), std::vector<std::string>{"Error reading file"});
-    }
-}
-
-TEST_F(TilingFileTest, StatusAndProgressFollowTheTables) {
-    fillSample();
-    const fs::path file = dir / "p.rho";
-    ASSERT_TRUE(writeTiling(*t, shell, file));
-    EXPECT_EQ(shell.statusHistory, (std::vector<std::string>{"saving file", "idle"}));
-    EXPECT_EQ(shell.progressPositions, (std::vector<int>{0, 1, 2, 0, 1, 0}));
-    EXPECT_EQ(shell.progressMax, 1);
-    shell.statusHistory.clear();
-    shell.progressPositions.clear();
-    ASSERT_TRUE(readTiling(*t, shell, file));
-    EXPECT_EQ(shell.statusHistory, (std::vector<std::string>{"opening file", "idle"}));
-    EXPECT_EQ(shell.progressPositions, (std::vector<int>{0, 1, 2, 0, 1, 0}));
-}
-
-TEST_F(TilingFileTest, FailedWritesAreReportedAndKeepThePreviousFile) {
-    fillSample();
+TEST_F(TilingFile, FailedWritesAreReportedAndKeepThePreviousFile) {
+    addShape(0.0, 0.0);
     EXPECT_FALSE(writeTiling(*t, shell, dir / "no-such-dir" / "a.rho"));
-    EXPECT_EQ(shell.messageTexts(), (std::vector<std::string>{"Can not create file", "Error writing file"}));
-    EXPECT_EQ(t->statusText, "saving file");
+    EXPECT_EQ(shell.messageTexts(), (Texts{"Can not create file", "Error writing file"}));
 
-    // A write that stops half-way: the kernel refuses bytes past a file size limit.
-    const fs::path file = dir / "keep.rho";
-    spit(file, "previous contents");
-    ::chmod(file.c_str(), 0640);
-    for (int i = 0; i < 500; ++i) addShape(i, i, 0, 0, 1);
+    // The kernel refuses bytes past a file size limit: the write stops half-way.
+    for (int i = 0; i < 500; ++i) addShape(i, i);
     rlimit old{};
     ::getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 4096;
+    const rlimit small{4096, old.rlim_max};
     auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     ::setrlimit(RLIMIT_FSIZE, &small);
     shell.messages.clear();
-    const bool written = writeTiling(*t, shell, file);
+    const bool written = writeTiling(*t, shell, good);
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_FALSE(written);
-    EXPECT_EQ(shell.messageTexts(), std::vector<std::string>{"Error writing file"});
+    EXPECT_EQ(shell.messageTexts(), Texts{"Error writing file"});
     EXPECT_EQ(t->statusText, "saving file");
-    EXPECT_EQ(shell.progressPos, 0);
-    EXPECT_EQ(slurp(file), "previous contents");
-    EXPECT_EQ(files(), std::vector<std::string>{"keep.rho"});
+    EXPECT_EQ(slurp(good), kGood);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator{}), 1);  // no temporary left
+}
 
-    // A directory in the target's place cannot become the file.
-    fs::create_directory(dir / "d.rho");
-    shell.messages.clear();
-    EXPECT_FALSE(writeTiling(*t, shell, dir / "d.rho"));
-    EXPECT_EQ(shell.messageTexts(), (std::vector<std::string>{"Can not create file", "Error writing file"}));
-    EXPECT_TRUE(fs::is_directory(dir / "d.rho"));
+TEST_F(TilingFile, NewAsksOnlyWhenModifiedOrNamed) {
+    addShape(0.0, 0.0);
+    new1Click(*t, shell);  // untitled and unchanged: nothing to ask
+    EXPECT_TRUE(shell.messages.empty());
+    t->modified = 1;
+    shell.answers = {Answer::Yes};  // Yes: save first, so the command stops
+    SpeedButton1Click(*t, shell);
+    EXPECT_EQ(shell.messageTexts(), Texts{"Do you want save current file?"});
+    EXPECT_EQ(t->shapeLast, 0);
 
-    // A successful save replaces the file and keeps its permissions.
-    ASSERT_TRUE(writeTiling(*t, shell, file));
-    EXPECT_EQ(slurp(file), tilingText(*t));
-    EXPECT_EQ(fs::status(file).permissions(), fs::perms(0640));
+    setFileName(*t, good, shell);  // named, even unchanged: asks
+    t->untitled = t->modified = 0;
+    shell.answers = {Answer::No};
+    new1Click(*t, shell);
+    EXPECT_EQ(shell.messages.size(), 2u);
+    EXPECT_EQ(t->shapeLast, -1);
+    expectFile("untitled", "untitled", 0, 1);
+}
+
+TEST_F(TilingFile, OpenTakesOnlyAnAcceptedFile) {
+    SpeedButton3Click(*t, shell);  // cancelled
+    ASSERT_EQ(shell.dialogs.size(), 1u);
+    const FileDialogRequest& r = shell.dialogs[0].request;
+    EXPECT_EQ(r.title, "open file");
+    EXPECT_EQ(r.filter, "penrose tiling(*.rho)|*.rho");
+    EXPECT_EQ(r.defaultExt, "rho");
+    EXPECT_TRUE(r.mustExist);
+
+    choose(good);
+    open1Click(*t, shell);
+    EXPECT_EQ(t->shapes[1].color, -5);
+    expectFile(good, good, 0, 0);
+
+    const std::string bad = dir / "bad.rho";
+    std::ofstream(bad) << "960905\n1\n";
+    choose(bad);
+    open1Click(*t, shell);
+    EXPECT_EQ(shell.messageTexts(), Texts{"Error reading file"});
+    expectFile(good, good, 0, 0);  // a later save cannot overwrite the refused file
+}
+
+TEST_F(TilingFile, SaveAndSaveAs) {
+    save1Click(*t, shell);
+    saveas1Click(*t, shell);
+    EXPECT_EQ(shell.messageTexts(), (Texts{"Nothing to save,", "Nothing to save,"}));
+
+    addShape(0.0, 0.0);
+    t->modified = 1;
+    const std::string as = dir / "as.rho", saved = dir / "saved.rho";
+    choose(as);
+    saveas1Click(*t, shell);
+    EXPECT_EQ(shell.dialogs.back().request.filter, "penrose tiling (*.rho)|*.rho");
+    EXPECT_EQ(slurp(as), tilingText(*t));
+    expectFile(as, as, 1, 1);
+
+    choose(saved);
+    SpeedButton2Click(*t, shell);  // still untitled: asks for a name
+    const FileDialogRequest& r = shell.dialogs.back().request;
+    EXPECT_EQ(r.title, "save tiling as");
+    EXPECT_EQ(r.filter, "penrose tiling (*.rho)|*rho");
+    EXPECT_EQ(r.defaultExt, "rho");
+    EXPECT_EQ(slurp(saved), tilingText(*t));
+    expectFile(saved, saved, 0, 0);
+
+    t->fileName = (dir / "gone" / "a.rho").string();
+    t->modified = 1;
+    save1Click(*t, shell);
+    EXPECT_EQ(shell.dialogs.size(), 2u);  // none for "Nothing to save," nor for a named save
+    EXPECT_EQ(t->modified, 1);
+}
+
+TEST_F(TilingFile, DropOpensOnlyTheExtensionRho) {
+    for (const char* name : {"tiling.old.rho", "tiling.RHO"}) {
+        fs::copy_file(good, dir / name);
+        drop(dir / name);
+        EXPECT_EQ(t->shapeLast, -1) << name;
+    }
+    addShape(0.0, 0.0);
+    t->modified = 1;
+    shell.answers = {Answer::Yes};
+    drop(good);
+    EXPECT_EQ(shell.messageTexts(), Texts{"Do you want save current file?"});
+    EXPECT_EQ(t->shapeLast, 0);
+    shell.answers = {Answer::No};
+    drop(good);
+    expectFile(good, good, 0, 0);
+    EXPECT_EQ(t->shapeLast, 1);
+}
+
+TEST(FileDrop, SplitsNameAndExtensionAndRefillsItsLists) {
+    const char* cases[][3] = {{"/t/star.rho", "star.rho", "rho"}, {"/my.dir/a.b.rho", "a.b.rho", "b.rho"},
+                              {"/t/README", "README", ""}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(splitDroppedPath(c[0]).name, c[1]);
+        EXPECT_EQ(splitDroppedPath(c[0]).extension, c[2]);
+    }
+    FileDropTarget target;
+    int notified = 0;
+    target.OnDrop = [&](FileDropTarget&) { ++notified; };
+    const std::string longPath = "/" + std::string(150, 'd') + "/deep.name.rho";
+    target.drop({"/a/one.rho", "/b/two", longPath});
+    EXPECT_EQ(target.FileCount, 3);
+    EXPECT_EQ(target.NameWithPath, (Texts{"/a/one.rho", "/b/two", longPath}));
+    EXPECT_EQ(target.NameOnly, (Texts{"one.rho", "two", "deep.name.rho"}));
+    EXPECT_EQ(target.Extension, (Texts{"rho", "", "name.rho"}));
+    target.drop({"/c/three.rhs"});
+    EXPECT_EQ(notified, 2);
+    EXPECT_EQ(target.FileCount, 1);
+    EXPECT_EQ(target.NameOnly, Texts{"three.rhs"});
+    EXPECT_EQ(target.Extension, Texts{"rhs"});
 }
 
 }  // namespace
