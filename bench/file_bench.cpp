@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "io/TilingFile.h"
+#include "render/NullSurface.h"
 #include "support/FakeShell.h"
 #include "tiling/Tiling.h"
 
@@ -21,28 +22,6 @@ using namespace rho;
 
 constexpr int kBenchShapes = 14000;
 constexpr int kBenchPoints = 3000;
-
-// A surface that draws nothing, so that the redraw after opening costs only
-// the renderer's own work and no recording grows across iterations.
-class NullSurface : public Surface {
-public:
-    void setStrokeColor(Color) override {}
-    void setStrokeWidth(int) override {}
-    void setStrokeMode(StrokeMode) override {}
-    void setBrushColor(Color) override {}
-    void setBrushStyle(BrushStyle) override {}
-    void moveTo(int, int) override {}
-    void lineTo(int, int) override {}
-    void polygon(const PixelPoint*, int) override {}
-    void rectangle(int, int, int, int) override {}
-    Color pixel(int, int) const override { return 0; }
-    void setPixel(int, int, Color) override {}
-    void floodFill(int, int, Color) override {}
-    void setClipRect(int, int, int, int) override {}
-    void clearClip() override {}
-    int width() const override { return 583; }
-    int height() const override { return 415; }
-};
 
 struct FileBench {
     test::FakeShell shell;

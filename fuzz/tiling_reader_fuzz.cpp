@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "NullShell.h"
+#include "tiling/QuietShell.h"
 #include "io/TilingFile.h"
 #include "tiling/Tiling.h"
 
@@ -22,7 +22,7 @@ void require(bool condition) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static rho::fuzz::NullShell shell;
+    static rho::QuietShell shell;
     static std::unique_ptr<rho::Tiling> tiling = rho::createTiling(shell);
     rho::Tiling& t = *tiling;
 
@@ -32,15 +32,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     t.shapes[0] = rho::TileShape{};
     t.contourLast = -1;
 
-    shell.messages = 0;
+    shell.messages.clear();
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const bool ok = rho::readTilingText(t, shell, text);
     if (!ok) {
         require(t.shapeLast == -1 && t.contourLast == -1);
-        require(shell.messages == 1);
+        require(shell.messages.size() == 1);
         return 0;
     }
-    require(shell.messages == 0);
+    require(shell.messages.empty());
     require(t.shapeLast >= -1 && t.shapeLast < rho::kMaxShapes);
     require(t.contourLast >= -1 && t.contourLast < rho::kMaxContour);
     require(t.statusText == "idle");

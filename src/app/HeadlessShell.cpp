@@ -18,22 +18,6 @@ private:
 
 }  // namespace
 
-Answer HeadlessShell::messageBox(const std::string& text, Buttons buttons) {
-    messages.push_back(text);
-    // Questions about unsaved work never arise here; answer so that nothing is discarded.
-    return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
-}
-
-Color HeadlessShell::systemColor(SystemColor which) const {
-    switch (which) {
-    case SystemColor::Window: return 0xffffff;
-    case SystemColor::ButtonShadow: return 0x808080;
-    case SystemColor::ButtonHighlight: return 0xffffff;
-    case SystemColor::ButtonFace: break;
-    }
-    return 0xc8d0d4;  // (212, 208, 200)
-}
-
 std::unique_ptr<OffscreenBitmap> HeadlessShell::createBitmap(int width, int height) {
     return std::make_unique<FormatBitmap>(width, height, bitmapFormat);
 }

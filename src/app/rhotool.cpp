@@ -7,7 +7,19 @@
 
 #include "app/RhoTool.h"
 
+namespace {
+
+// Qt's notes about the desktop session (no runtime directory and the like)
+// mean nothing to a command-line tool; everything else is passed on.
+void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtDebugMsg || type == QtInfoMsg || message.startsWith(QLatin1String("QStandardPaths:"))) return;
+    std::cerr << message.toStdString() << "\n";
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    qInstallMessageHandler(quietHandler);
     std::vector<std::string> args(argv + 1, argv + argc);
     // Pixels are drawn offscreen; no window is ever opened.
     std::unique_ptr<QGuiApplication> app;

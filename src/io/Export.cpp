@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "io/AtomicFile.h"
+#include "io/TilingFile.h"
 #include "render/MatrixStack.h"
 #include "render/Renderer.h"
 #include "render/Surface.h"
@@ -16,11 +17,10 @@ namespace rho {
 
 namespace {
 
-// "%lf": fixed notation, six decimals, whatever the locale.
+// Six decimals in fixed notation, as "%lf" writes them, whatever the locale.
 void appendReal(std::string& out, double value) {
-    char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
-    out.append(buffer, result.ptr);
+    char buffer[kMaxRealLength];
+    out.append(buffer, formatReal(buffer, value));
 }
 
 void appendProcedure(std::string& out, const char* name, const ShapeTemplate& tpl) {

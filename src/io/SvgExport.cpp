@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "io/AtomicFile.h"
+#include "io/TilingFile.h"
 #include "tiling/Geometry.h"
 #include "tiling/Tiling.h"
 
@@ -11,10 +12,10 @@ namespace rho {
 
 namespace {
 
+// Six decimals in fixed notation, as "%lf" writes them, whatever the locale.
 void appendNumber(std::string& out, double value) {
-    char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
-    out.append(buffer, result.ptr);
+    char buffer[kMaxRealLength];
+    out.append(buffer, formatReal(buffer, value));
 }
 
 void appendColour(std::string& out, Color c) {
