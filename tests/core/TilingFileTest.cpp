@@ -1,11 +1,9 @@
 // The tiling file (text, refusals, failed writes), the document commands
 // built on it, and the drop target that hands dropped files to them.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <cfloat>
 #include <clocale>
-#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +13,7 @@
 #include "io/DocumentCommands.h"
 #include "io/TilingFile.h"
 #include "support/FakeShell.h"
+#include "support/FileSizeLimit.h"
 
 namespace rho {
 namespace {
@@ -133,15 +132,12 @@ TEST_F(TilingFile, FailedWritesAreReportedAndKeepThePreviousFile) {
 
     // The kernel refuses bytes past a file size limit: the write stops half-way.
     for (int i = 0; i < 500; ++i) addShape(i, i);
-    rlimit old{};
-    ::getrlimit(RLIMIT_FSIZE, &old);
-    const rlimit small{4096, old.rlim_max};
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ::setrlimit(RLIMIT_FSIZE, &small);
     shell.messages.clear();
-    const bool written = writeTiling(*t, shell, good);
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    bool written = true;
+    {
+        test::FileSizeLimit limit(4096);
+        written = writeTiling(*t, shell, good);
+    }
     EXPECT_FALSE(written);
     EXPECT_EQ(shell.messageTexts(), Texts{"Error writing file"});
     EXPECT_EQ(t->statusText, "saving file");
