@@ -6,6 +6,7 @@
 
 #include "io/AtomicFile.h"
 #include "io/TilingFile.h"
+#include "render/CornerPixels.h"
 #include "render/MatrixStack.h"
 #include "render/Renderer.h"
 #include "render/Surface.h"
@@ -112,8 +113,9 @@ BitmapResult renderBitmap(Tiling& t, Shell& shell, const std::string& path) {
     ms.translate(t.viewOriginX, t.viewOriginY, 0.0);
     ms.scale(t.zoom, t.zoom, 1.0);
     const int cull = t.decoration == 0 ? 1 : 0;
+    const CornerPixels mapper(t);
     for (int i = 0; i <= t.shapeLast; ++i)
-        drawShapeBody(t, surface, t.shapes[i], kNormal, cull * width, cull * height);
+        drawShapeBody(t, surface, t.shapes[i], kNormal, cull * width, cull * height, &mapper);
     ms.popMatrix();
 
     return bitmap->saveBmp(path) ? BitmapResult::Written : BitmapResult::WriteFailed;

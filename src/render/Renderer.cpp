@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "render/CornerPixels.h"
 #include "render/MatrixStack.h"
 #include "render/Surface.h"
 #include "render/View.h"
@@ -23,21 +24,6 @@ constexpr Color kBlue = 0xff0000;  // 0x00BBGGRR
 Color paletteEntry(const Tiling& t, int32_t color) {
     const int64_t index = color < 0 ? -static_cast<int64_t>(color) : color;
     return index < kPaletteSize ? t.palette[index] : kBlack;
-}
-
-// The four corner pixels of a shape under the current matrix, closed with P4 = P0.
-void cornerPixels(const Tiling& t, const TileShape& s, PixelPoint out[5]) {
-    const ShapeTemplate& tpl = templateFor(t, s.kind);
-    MatrixStack& ms = matrixStack();
-    ms.pushMatrix();
-    ms.translate(s.x, s.y, 0.0);
-    ms.rotateZ(s.angle * 36.0);
-    for (int k = 0; k < 4; ++k) {
-        const Pixel p = worldToPixel(tpl.corners[k].x, tpl.corners[k].y);
-        out[k] = {p.x, p.y};
-    }
-    out[4] = out[0];
-    ms.popMatrix();
 }
 
 bool whollyOutside(const PixelPoint p[5], int width, int height) {
@@ -61,9 +47,12 @@ void restoreSurface(Surface& surface) {
 }  // namespace
 
 void drawShapeBody(const Tiling& t, Surface& surface, const TileShape& shape, int mode, int cullWidth,
-                   int cullHeight) {
+                   int cullHeight, const CornerPixels* mapper) {
     PixelPoint corners[5];
-    cornerPixels(t, shape, corners);
+    if (mapper)
+        mapper->corners(shape, corners);
+    else
+        cornerPixelsByStack(t, shape, corners);
     if (cullWidth > 0 && cullHeight > 0 && whollyOutside(corners, cullWidth, cullHeight)) return;
 
     bool notXorLeft = false;
@@ -131,7 +120,9 @@ void redrawView(const Tiling& t, Shell& shell) {
     // picture as drawing them after every shape.
     const int cullWidth = t.decoration == 0 ? surface.width() : 0;
     const int cullHeight = t.decoration == 0 ? surface.height() : 0;
-    for (int i = 0; i <= t.shapeLast; ++i) drawShapeBody(t, surface, t.shapes[i], kNormal, cullWidth, cullHeight);
+    const CornerPixels mapper(t);
+    for (int i = 0; i <= t.shapeLast; ++i)
+        drawShapeBody(t, surface, t.shapes[i], kNormal, cullWidth, cullHeight, &mapper);
     if (t.adding == 1) drawShapeBody(t, surface, t.floating, kPreview);
     drawOrigin(t, shell);
     drawBoundingBox(t, shell);

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
+
+#include "render/CornerPixels.h"
 #include "render/MatrixStack.h"
 #include "render/Renderer.h"
 #include "render/View.h"
@@ -92,6 +96,31 @@ TEST_F(RendererTest, OverlaysFollowTheirFlags) {
     EXPECT_EQ(c[2].points[0].x, 10);
     EXPECT_EQ(c[2].points[1].x, 510);
     EXPECT_EQ(c[2].points[1].y, 370);
+}
+
+TEST_F(RendererTest, CornerMapperGivesTheStacksPixelsExactly) {
+    std::mt19937 rng(9);
+    std::uniform_real_distribution<double> coordinate(-3000, 3000);
+    const double zooms[] = {1.0, 0.25, 1.0 / 3.0, 1.2 * 1.2 * 1.2, 0.8333333333333334, 4.0, 0.1};
+    for (double zoom : zooms) {
+        t->zoom = zoom;
+        t->viewOriginX = coordinate(rng) / 7;
+        t->viewOriginY = 207.5;
+        applyView(*t);
+        const CornerPixels mapper(*t);
+        for (int i = 0; i < 3000; ++i) {
+            // Centres on the pentagrid's kind of values and on round ones.
+            const TileShape s{i % 3 ? coordinate(rng) : std::round(coordinate(rng)), coordinate(rng),
+                              static_cast<int>(rng() % 2), static_cast<int>(rng() % 12) - 1, 1};
+            PixelPoint fast[5], slow[5];
+            mapper.corners(s, fast);
+            cornerPixelsByStack(*t, s, slow);
+            for (int k = 0; k < 5; ++k) {
+                ASSERT_EQ(fast[k].x, slow[k].x) << zoom << " " << i;
+                ASSERT_EQ(fast[k].y, slow[k].y) << zoom << " " << i;
+            }
+        }
+    }
 }
 
 }  // namespace
