@@ -1,69 +1,68 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
+#include <utility>
 
 #include "support/Placing.h"
-#include "tiling/Contour.h"
 #include "tiling/EditTool.h"
 #include "tiling/Geometry.h"
+#include "tiling/Ordering.h"
 #include "tiling/Selection.h"
 #include "tiling/SelectionTools.h"
 
 namespace rho {
 namespace {
 
-using test::attachAt;
 // The view puts world (0, 0) at pixel (291.5, 207.5) at zoom 1.
 using PlacementTest = test::TilingFixture;
+using OrderingTest = test::TilingFixture;
 
-TEST_F(PlacementTest, FirstShapeMakesTheContourAndASecondSnapsOntoItsEdge) {
-    EditTool tool{t, shell};
-    addlargeshape1Click(t, shell);
-    EXPECT_EQ(shell.panels[2], "adding large shape");
-    tool.press(MouseButton::Right, 10, 10);
-    EXPECT_EQ(shell.panels[2], "idle");
+TEST_F(PlacementTest, FirstShapeMakesTheContourASecondSnapsOntoItsEdgeAndAnErasedOneComesBack) {
+    ASSERT_TRUE(attachAt(0.0, 0.0, kLargeShape, 0));
     shell.recording.calls.clear();
-    EXPECT_FALSE(attachAt(t, shell, 0.0, 0.0, kLargeShape, 0));  // overlap: refused silently
-    EXPECT_EQ(t.adding, 0);
-    EXPECT_EQ(shell.recording.count("polygon"), 2);  // only the outline, drawn and wiped
-    EXPECT_TRUE(shell.messages.empty());
-    ASSERT_EQ(t.shapeLast, 0);
+    EXPECT_FALSE(attachAt(0.0, 0.0, kLargeShape, 0));  // overlap: refused silently
+    // No floating shape, no new shape, only the outline drawn and wiped, no message.
+    ASSERT_EQ(std::tuple(t.adding, t.shapeLast, shell.recording.count("polygon"), shell.messages.size()),
+              std::tuple(0, 0, 2, 0u));
     const double xs[4] = {-19.021130, -19.021130, 19.021130, 19.021130};
     const double ys[4] = {-26.180340, 13.819660, 26.180340, -13.819660};
     for (int c = 0; c < 4; ++c) EXPECT_TRUE(std::abs(t.contour[c].x - xs[c]) + std::abs(t.contour[c].y - ys[c]) < 1e-6);
     EXPECT_EQ(contourDigits(), (std::vector<std::string>{"0000000011", "0000011100", "0001100000", "1110000000"}));
 
-    addlargeshape1Click(t, shell);
-    for (int i = 0; i < 5; ++i) tool.press(MouseButton::Left, 10, 10);  // five turns
-    t.floating.x = 40.0;
-    t.floating.y = 15.0;
-    tool.press(MouseButton::Right, 10, 10);
-    ASSERT_EQ(t.shapeLast, 1);
+    EXPECT_TRUE(attachAt(40.0, 15.0, kLargeShape, 5));
     EXPECT_EQ(t.snapCorner, 2);
-    EXPECT_NEAR(t.shapes[1].x, 38.042261, 1e-6);
-    EXPECT_NEAR(t.shapes[1].y, 12.360680, 1e-6);
+    EXPECT_LT(std::hypot(t.shapes[1].x - 38.042261, t.shapes[1].y - 12.360680), 1e-6);
     EXPECT_EQ(contourDigits(), (std::vector<std::string>{"0000000011", "0000011100", "0001111100", "1110000011",
                                                          "0001100000", "1110000000"}));
+
+    // A small shape meets the second one at a corner; the second is erased and attached again.
+    ASSERT_TRUE(attachAt(68.8, 74.7, kSmallShape, 0));
+    EraseTool{t, shell}.press(MouseButton::Right, 329, 219);  // the second shape, centre (38.04, 12.36)
+    // Its lone corner went, the one shared with the small shape stayed.
+    ASSERT_EQ(std::tuple(t.shapeLast, t.shapes[1].kind, t.contourLast), std::tuple(1, kSmallShape, 7));
+    EXPECT_TRUE(attachAt(40.0, 15.0, kLargeShape, 5));
+    EXPECT_EQ(contourDigits(), (std::vector<std::string>{"0000000011", "0000011100", "0001111100", "1110000011",
+                                                         "0001100001", "0000011110", "0000100000", "1111000000",
+                                                         "1110000000"}));
 }
 
-TEST_F(PlacementTest, EditToolDragsInsideTheCentreBoxAndCopiesTheShapeUnderThePointer) {
+TEST_F(PlacementTest, EditToolTurnsDragsAttachesAndCopiesTheShapeUnderThePointer) {
     EditTool tool{t, shell};
-    startAdding(t, shell, 0, 0, kSmallShape, 9);
-    tool.press(MouseButton::Left, 100, 100);  // outside the centre box (281..301, 197..217): a turn
-    tool.press(MouseButton::Left, 300, 216);
+    addsmallshape1Click(t, shell);
+    EXPECT_EQ(shell.panels[2], "adding small shape");
+    for (int i = 0; i < 11; ++i) tool.press(MouseButton::Left, 100, 100);  // outside the centre box: a turn
+    tool.press(MouseButton::Left, 300, 216);  // inside the box (281..301, 197..217): a drag
     tool.move(331, 222);
     tool.release(MouseButton::Left, 331, 222);
     tool.move(400, 300);
-    EXPECT_EQ(t.floating.angle, 0);
-    EXPECT_EQ(t.floating.x, 39.5);
-    EXPECT_EQ(t.floating.y, 14.5);
+    EXPECT_EQ(std::tuple(t.floating.angle, t.floating.x, t.floating.y), std::tuple(1, 39.5, 14.5));
+    tool.press(MouseButton::Right, 10, 10);
+    EXPECT_EQ(std::tuple(t.shapeLast, shell.panels[2]), std::tuple(0, "idle"));
 
     setShapes({{10.7, -20.3, kLargeShape, 7, 12}});
-    t.adding = 0;
-    tool.press(MouseButton::Middle, 302, 187);
-    EXPECT_EQ(t.captured, 1);
-    EXPECT_EQ(t.floating.x, 10.0);  // truncated toward zero
-    EXPECT_EQ(t.floating.color, 1);
+    tool.press(MouseButton::Middle, 302, 187);  // a copy at whole units toward zero, grabbed
+    EXPECT_EQ(std::tuple(t.captured, t.floating.x, t.floating.y, t.floating.color), std::tuple(1, 10.0, -20.0, 1));
 }
 
 TEST_F(PlacementTest, SnapsAtNineUnitsAndRefusesAtTen) {
@@ -73,65 +72,57 @@ TEST_F(PlacementTest, SnapsAtNineUnitsAndRefusesAtTen) {
     for (double gap : {10.0, 9.0}) {
         t.contourLast = 0;
         t.contour[0] = {{1}, corner.x - gap, corner.y};  // free but for sector 0
-        EXPECT_EQ(attachAt(t, shell, 110.0, 100.0, kSmallShape, 0), gap < 10.0) << gap;
+        EXPECT_EQ(attachAt(110.0, 100.0, kSmallShape, 0), gap < 10.0) << gap;
     }
-    ASSERT_EQ(t.shapeLast, 1);
-    EXPECT_NEAR(t.shapes[1].x, 101.0, 1e-9);
-    EXPECT_NEAR(t.shapes[1].y, 100.0, 1e-9);
+    EXPECT_LT(std::hypot(t.shapes[1].x - 101.0, t.shapes[1].y - 100.0), 1e-9);
     EXPECT_EQ(contourDigits()[0], "1000000001");
-}
-
-TEST_F(PlacementTest, AttachingStopsPast5000ShapesAndAtAFullContour) {
-    ASSERT_TRUE(attachAt(t, shell, 0.0, 0.0, kLargeShape, 0));
-    t.shapeLast = kMaxHandShapeLast;  // 5000 shapes: one more may come
-    EXPECT_TRUE(attachAt(t, shell, 40.0, 15.0, kLargeShape, 5));
-    EXPECT_FALSE(attachAt(t, shell, -40.0, -15.0, kLargeShape, 5));
-
-    t.shapeLast = 0;  // the first shape alone among far points; the edge-sharing one adds two
-    ASSERT_TRUE(recalculateContour(t, shell));
-    for (int c = 4; c < kMaxContour; ++c) t.contour[c] = {{1}, 1.0e6 + 30.0 * c, 0.0};
-    t.contourLast = kMaxContour - 2;
-    EXPECT_FALSE(attachAt(t, shell, -40.0, -15.0, kLargeShape, 5));
-    EXPECT_EQ(t.contourLast, kMaxContour - 2);
-    t.contourLast = kMaxContour - 3;
-    EXPECT_TRUE(attachAt(t, shell, -40.0, -15.0, kLargeShape, 5));
-    EXPECT_EQ(t.contourLast, kMaxContour - 1);
 }
 
 TEST_F(PlacementTest, SelectionCommandsAndTheSelectToolOnlyEverFlipTheSign) {
     setShapes({{0, 0, kSmallShape, 0, 7}, {0, 0, kLargeShape, 0, 3}, {0, 0, kSmallShape, 0, -5},
                {0, 0, kLargeShape, 0, -9}, {0, 0, 2, 0, 4}});
+    auto pick = [](Tiling& tl, Shell& sh) { SelectTool(tl, sh).press(MouseButton::Left, 291, 207); };
+    auto clear = [](Tiling& tl, Shell& sh) { SelectTool(tl, sh).press(MouseButton::Right, 10, 10); };
     const std::pair<void (*)(Tiling&, Shell&), std::vector<int>> steps[] = {
         {smallshapes1Click, {-7, 3, -5, -9, 4}}, {largeshapes1Click, {-7, -3, -5, -9, 4}},
-        {invert1Click, {7, 3, 5, 9, -4}}, {none1Click, {7, 3, 5, 9, 4}}, {allshapes1Click, {-7, -3, -5, -9, -4}}};
+        {invert1Click, {7, 3, 5, 9, -4}}, {none1Click, {7, 3, 5, 9, 4}}, {allshapes1Click, {-7, -3, -5, -9, -4}},
+        {pick, {-7, -3, -5, -9, 4}}, {clear, {7, 3, 5, 9, 4}}};  // the select tool flips the topmost shape
     for (const auto& [command, expected] : steps) {
         command(t, shell);
         EXPECT_EQ(colors(), expected);
     }
     EXPECT_EQ(t.modified, 0);
-    SelectTool selector(t, shell);
-    selector.press(MouseButton::Left, 291, 207);  // the topmost shape under the pointer
-    EXPECT_EQ(colors(), (std::vector<int>{-7, -3, -5, -9, 4}));
-    selector.press(MouseButton::Right, 10, 10);
-    EXPECT_EQ(colors(), (std::vector<int>{7, 3, 5, 9, 4}));
 }
 
-TEST_F(PlacementTest, AnErasedShapeCanBeAttachedAgainAtTheSamePlace) {
-    ASSERT_TRUE(attachAt(t, shell, 0.0, 0.0, kLargeShape, 0));
-    ASSERT_TRUE(attachAt(t, shell, 40.0, 15.0, kLargeShape, 5));
-    ASSERT_TRUE(attachAt(t, shell, 68.8, 74.7, kSmallShape, 0));  // meets the second shape at a corner
-    EraseTool eraser(t, shell);
-    shell.recording.calls.clear();
-    eraser.press(MouseButton::Right, 329, 219);  // the second shape, centre (38.04, 12.36)
-    ASSERT_EQ(t.shapeLast, 1);
-    EXPECT_EQ(t.shapes[1].kind, kSmallShape);
-    ASSERT_EQ(t.contourLast, 7);  // its lone corner went, the one shared with the small shape stayed
+// Shapes are told apart by their colors.
+TEST_F(OrderingTest, RowsByYAfterAnXPassWithKeysComparedExactly) {
+    const std::pair<std::vector<TileShape>, std::vector<int>> cases[] = {
+        {{{10, 5, 1, 0, 1}, {0, 5, 1, 0, 2}}, {2, 1}},
+        {{{0, 9, 1, 0, 1}, {0, 3, 1, 0, 2}}, {2, 1}},
+        {{{3, 1, 1, 0, 1}, {1, 2, 1, 0, 2}, {2, 1, 1, 0, 3}}, {3, 1, 2}},
+        {{{1, 0.30000000000000004, 1, 0, 1}, {2, 0.3, 1, 0, 2}}, {2, 1}}};
+    for (const auto& [shapes, order] : cases) {
+        setShapes(shapes);
+        ordershapes1Click(t, shell);
+        EXPECT_EQ(colors(), order);
+    }
+    EXPECT_EQ(shell.statusHistory.end()[-2] + ", then " + shell.statusHistory.back(), "ordering shapes, then idle");
+}
 
-    EXPECT_TRUE(attachAt(t, shell, 40.0, 15.0, kLargeShape, 5));
-    EXPECT_NEAR(t.shapes[2].x, 38.042261, 1e-6);
-    ASSERT_EQ(t.contourLast, 8);
-    EXPECT_EQ(contourDigits()[2], "0001111100");
-    EXPECT_EQ(contourDigits()[4], "0001100001");
+// Few distinct keys, so that equal keys meet often and their order shows.
+TEST_F(OrderingTest, SameOrderAsAShellSortOfTheRecordsThemselvesWithManyTies) {
+    for (int n : {2, 17, 1000, 15000}) {
+        std::vector<TileShape> expected;
+        for (int i = 0; i < n; ++i) expected.push_back({below(13) * 1.0, below(7) * 1.0, 1, 0, i + 1});
+        setShapes(expected);
+        for (auto key : {&TileShape::x, &TileShape::y})
+            for (int gap = n / 2; gap > 0; gap /= 2)
+                for (int i = gap; i < n; ++i)
+                    for (int j = i - gap; j >= 0 && expected[j].*key > expected[j + gap].*key; j -= gap)
+                        std::swap(expected[j], expected[j + gap]);
+        orderShapes(t, shell);
+        for (int i = 0; i < n; ++i) ASSERT_EQ(t.shapes[i].color, expected[static_cast<size_t>(i)].color) << n;
+    }
 }
 
 }  // namespace

@@ -2,8 +2,10 @@
 // the table guards, the command and its dialog) and the colorize commands.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <tuple>
 #include <vector>
 
 #include "generate/Colorize.h"
@@ -18,109 +20,65 @@
 namespace rho {
 namespace {
 
+using Texts = std::vector<std::string>;
+
 struct Quasitiler : ::testing::Test {
     test::FakeShell shell;
     std::unique_ptr<Tiling> t = createTiling(shell);
 };
 
-TEST_F(Quasitiler, ShapesOfKnownRadii) {
-    ASSERT_TRUE(generateQuasiTiling(*t, 5));
-    int large = 0;
-    for (int i = 0; i <= t->shapeLast; ++i) large += t->shapes[i].kind == kLargeShape;
-    EXPECT_EQ(t->shapeCount(), 30);
-    EXPECT_EQ(large, 15);
-    const TileShape first[4] = {{4.490280, 6.180340, 1, 0}, {-26.286556, 16.180340, 0, 1},
-                                {-49.797966, 16.180340, 0, 0}, {42.532540, 6.180340, 1, 2}};
-    for (int i = 0; i < 4; ++i) {
-        const TileShape& s = t->shapes[i];
-        EXPECT_TRUE(std::fabs(s.x - first[i].x) < 5e-7 && std::fabs(s.y - first[i].y) < 5e-7 &&
-                    s.kind == first[i].kind && s.angle == first[i].angle) << i;
-    }
-    ASSERT_TRUE(generateQuasiTiling(*t, 10));
-    EXPECT_EQ(t->shapeCount(), 277);
-    ASSERT_TRUE(generateQuasiTiling(*t, 50));
-    EXPECT_EQ(t->shapeCount(), 13956);
+bool sameShape(const TileShape& a, const TileShape& b, double tolerance = 0.0) {
+    return std::fabs(a.x - b.x) <= tolerance && std::fabs(a.y - b.y) <= tolerance && a.kind == b.kind &&
+           a.angle == b.angle;
 }
 
-// Each rhomb, drawn from its template at its centre and angle, has exactly
-// the four dual points of its crossing as corners, so the rhombs fit together.
-TEST_F(Quasitiler, RhombCornersAreTheDualPointsOfTheirCrossing) {
-    const int n = 24;
-    Pentagrid g;
-    ASSERT_TRUE(setUpPentagrid(g, n));
-    for (int r = 1; r <= n - 2; ++r) {
-        for (int l = 1; l <= n - 2; ++l) {
-            for (int pair = 0; pair < 25; ++pair) {
-                const int i = pair / 5, k = pair % 5;
+// Larger radii stop appending at a full shape table; past 100 the line table
+// cannot hold the grid, so the radius is refused and the table kept.
+TEST_F(Quasitiler, ShapeTablesOfKnownRadiiAndTheirGuards) {
+    const int runs[][3] = {{10, 1, 277}, {50, 1, 13956}, {60, 1, kMaxShapes}, {100, 1, kMaxShapes},
+                           {5, 1, 30},   {101, 0, 30},   {-1, 0, 30}};
+    for (auto [n, accepted, count] : runs) {
+        EXPECT_EQ(generateQuasiTiling(*t, n), accepted == 1) << n;
+        EXPECT_EQ(t->shapeCount(), count) << n;
+    }
+    EXPECT_EQ(std::count_if(t->shapes, t->shapes + 30, [](const TileShape& s) { return s.kind == kLargeShape; }), 15);
+    const TileShape first[4] = {{4.490280, 6.180340, 1, 0}, {-26.286556, 16.180340, 0, 1},
+                                {-49.797966, 16.180340, 0, 0}, {42.532540, 6.180340, 1, 2}};
+    for (int i = 0; i < 4; ++i) EXPECT_TRUE(sameShape(t->shapes[i], first[i], 5e-7)) << i;
+}
+
+// The generator buckets the line pairs by ring; the plain scan of all pairs
+// for every ring must give the very same table, bit for bit. Each rhomb,
+// drawn from its template at its centre and angle, has exactly the four dual
+// points of its crossing as corners, so the rhombs fit together.
+TEST_F(Quasitiler, RingWalkMatchesThePlainScanAndCornersAreDualPoints) {
+    for (int n : {10, 23, 100}) {
+        Pentagrid g;
+        ASSERT_TRUE(setUpPentagrid(g, n));
+        std::vector<TileShape> ref;  // every crossing; the generator stops at a full table
+        for (double ring = 0.0; ring <= n - 1; ring += 0.4) {
+            for (int q = 0; q < 25 * (n - 2) * (n - 2); ++q) {  // line r of family i crosses line l of family k
+                const int i = q % 25 / 5, k = q % 5, r = 1 + q / 25 / (n - 2), l = 1 + q / 25 % (n - 2);
+                const int d = (r - g.centre) * (r - g.centre) + (l - g.centre) * (l - g.centre);
                 Crossing c;
-                if (i >= k || !crossLines(g, i, r, k, l, c)) continue;
-                const TileShape s = shapeOfCrossing(g, c);
+                if (d < ring * ring || d >= (ring + 0.4) * (ring + 0.4) || i >= k || !crossLines(g, i, r, k, l, c))
+                    continue;
+                const TileShape s = ref.emplace_back(shapeOfCrossing(g, c));
                 ASSERT_EQ(s.kind, k - i == 1 || k - i == 4 ? kLargeShape : kSmallShape);
                 const double a[4] = {c.X, c.X + g.cosv[i], c.X + g.cosv[i] + g.cosv[k], c.X + g.cosv[k]};
                 const double b[4] = {c.Y, c.Y + g.sinv[i], c.Y + g.sinv[i] + g.sinv[k], c.Y + g.sinv[k]};
                 computeCorners(*t, s);
-                for (int q = 0; q < 4; ++q) {
-                    int matches = 0;
-                    for (const Point2& p : t->cornerBuffer) {
-                        matches += std::fabs(p.x - 40.0 * b[q]) < 1e-6 && std::fabs(p.y - 40.0 * a[q]) < 1e-6;
-                    }
-                    ASSERT_EQ(matches, 1) << "families " << i << k << ", lines " << r << "," << l;
-                }
-            }
-        }
-    }
-}
-
-// The generator buckets the line pairs by ring; the plain scan of all pairs
-// for every ring must give the very same table, bit for bit.
-TEST_F(Quasitiler, RingWalkMatchesThePlainScan) {
-    auto ref = createTiling(shell);
-    for (int n : {5, 10, 23, 50, 60}) {
-        Pentagrid g;
-        ASSERT_TRUE(setUpPentagrid(g, n));
-        ref->shapeLast = -1;
-        for (double rho = 0.0; rho <= n - 1; rho += 0.4) {
-            for (int q = 0; q < (n - 2) * (n - 2); ++q) {
-                const int r = 1 + q / (n - 2), l = 1 + q % (n - 2);  // line r of family i, l of family k
-                const int d = (r - g.centre) * (r - g.centre) + (l - g.centre) * (l - g.centre);
-                if (!(rho * rho <= d && d < (rho + 0.4) * (rho + 0.4))) continue;
-                for (int pair = 0; pair < 25; ++pair) {
-                    Crossing c;
-                    if (pair / 5 < pair % 5 && crossLines(g, pair / 5, r, pair % 5, l, c) &&
-                        ref->shapeLast < kMaxShapes - 1) {
-                        ref->shapes[++ref->shapeLast] = shapeOfCrossing(g, c);
-                    }
+                for (int m = 0; m < 4; ++m) {
+                    const auto at = [&](Point2 p) { return std::hypot(p.x - 40.0 * b[m], p.y - 40.0 * a[m]) < 1e-6; };
+                    ASSERT_EQ(std::count_if(t->cornerBuffer, t->cornerBuffer + 4, at), 1)
+                        << n << ": families " << i << k << ", lines " << r << "," << l;
                 }
             }
         }
         ASSERT_TRUE(generateQuasiTiling(*t, n));
-        ASSERT_EQ(t->shapeLast, ref->shapeLast) << n;
-        for (int i = 0; i <= t->shapeLast; ++i) {
-            const TileShape &a = t->shapes[i], &b = ref->shapes[i];
-            ASSERT_TRUE(a.x == b.x && a.y == b.y && a.kind == b.kind && a.angle == b.angle) << n << ":" << i;
-        }
+        ASSERT_EQ(t->shapeCount(), std::min<int>(ref.size(), kMaxShapes)) << n;
+        for (int i = 0; i <= t->shapeLast; ++i) ASSERT_TRUE(sameShape(t->shapes[i], ref[i])) << n << ":" << i;
     }
-}
-
-TEST_F(Quasitiler, RadiiPastTheDialogRangeAreGuarded) {
-    for (int n : {60, 100}) {  // stop appending when the shape table is full
-        ASSERT_TRUE(generateQuasiTiling(*t, n));
-        EXPECT_EQ(t->shapeLast, kMaxShapes - 1);
-    }
-    ASSERT_TRUE(generateQuasiTiling(*t, 5));
-    for (int n : {101, -1}) {  // the line table cannot hold them: refused untouched
-        EXPECT_FALSE(generateQuasiTiling(*t, n));
-        EXPECT_EQ(t->shapeCount(), 30);
-    }
-}
-
-TEST_F(Quasitiler, EveryDialogRadiusRecalculatesWithoutRefusal) {
-    for (int n = kQuasiMinRadius; n <= kQuasiMaxRadius; ++n) {
-        ASSERT_TRUE(generateQuasiTiling(*t, n));
-        orderShapes(*t, shell);
-        EXPECT_TRUE(recalculateContour(*t, shell)) << "radius " << n;
-    }
-    EXPECT_TRUE(shell.messages.empty());
 }
 
 TEST_F(Quasitiler, RunReplacesTheTilingAndMarksItModified) {
@@ -128,46 +86,36 @@ TEST_F(Quasitiler, RunReplacesTheTilingAndMarksItModified) {
     runQuasitiler(*t, shell, 10);
     EXPECT_EQ(t->shapeCount(), 277);
     for (int i = 0; i <= t->shapeLast; ++i) ASSERT_EQ(t->shapes[i].color, 1);  // none of the old work left
-    EXPECT_EQ(t->modified, 1);
-    EXPECT_EQ(shell.statusHistory.front(), "quaitiler works...");
-    EXPECT_EQ(t->statusText, "idle");
+    EXPECT_EQ(std::tie(t->modified, shell.statusHistory.front(), t->statusText),
+              std::tuple(1, "quaitiler works...", "idle"));
     EXPECT_GT(t->contourCount(), 0);
 }
 
-TEST_F(Quasitiler, DialogAcceptsOnlyIntegersFiveToFifty) {
-    for (const char* text : {"10", "  42", "+5", "-3", "12abc", "5.9", "", "abc", "+ 5"}) {
+// Every radius the dialog accepts gets its contour: a failed one would show
+// "Contur calculation failed".
+TEST_F(Quasitiler, DialogRunsEveryRadiusFiveToFiftyAndRefusesTheRest) {
+    for (const char* text : {"10", "  42", "+5", "-3", "12abc", "5.9", "", "abc", "+ 5"}) {  // read as "%d" reads
         int expected = -1, value = -1;
         const bool scanned = std::sscanf(text, "%d", &expected) == 1;
-        EXPECT_EQ(scanDecimalInt(text, value), scanned) << '"' << text << '"';
-        EXPECT_EQ(value, expected) << '"' << text << '"';
+        EXPECT_EQ(std::pair(scanDecimalInt(text, value), value), std::pair(scanned, expected)) << '"' << text << '"';
     }
     t->shapes[++t->shapeLast] = TileShape{};
-    QuasitilerDialog dialog(*t, shell);
-    for (const char* text : {"4", "51", "", "letters"}) {
-        dialog.editText = text;
+    Texts texts = {"4", "51", "", "letters"};
+    for (int n = kQuasiMinRadius; n <= kQuasiMaxRadius; ++n) texts.push_back(std::to_string(n));
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        QuasitilerDialog dialog(*t, shell);
+        dialog.editText = texts[i];
         dialog.Button1Click();
-        EXPECT_FALSE(dialog.closed) << text;
+        EXPECT_EQ(std::pair(dialog.closed, t->shapeCount() == 1), std::pair(i >= 4, i < 4)) << '"' << texts[i] << '"';
     }
-    EXPECT_EQ(shell.messageTexts(), std::vector<std::string>(4, "An integer number is required between 5 and 50"));
-    EXPECT_EQ(t->shapeCount(), 1);
-
-    for (const char* text : {"50", "5"}) {
-        QuasitilerDialog accepted(*t, shell);
-        accepted.editText = text;
-        accepted.Button1Click();
-        EXPECT_TRUE(accepted.closed) << text;
-    }
-    EXPECT_EQ(t->shapeCount(), 30);
-    EXPECT_EQ(shell.messages.size(), 4u);
+    EXPECT_EQ(t->shapeCount(), 13956);
+    EXPECT_EQ(shell.messageTexts(), Texts(4, "An integer number is required between 5 and 50"));
 }
 
-TEST(Colorize, EachRuleKeepsTheSelectionSign) {
-    struct Case {
-        void (*command)(Tiling&, Shell&);
-        const char* statusText;
-        std::vector<int> expected;
-    };
-    const Case cases[] = {
+using Colorize = Quasitiler;
+
+TEST_F(Colorize, EachRuleKeepsTheSelectionSign) {
+    const std::tuple<void (*)(Tiling&, Shell&), const char*, std::vector<int>> cases[] = {
         {colorizeall1Click, "colorizing all shapes", {8, -8, 8, -8, -8}},
         {colorizeselected1Click, "colorizing selected shapes", {5, -8, 3, 0, -8}},
         {bytype1Click, "colorizing by type", {11, -20, 20, 0, -2}},
@@ -175,21 +123,17 @@ TEST(Colorize, EachRuleKeepsTheSelectionSign) {
         {byfullangle1Click, "colorizing shapes by full angle", {11, -15, 20, -16, -2}},
         {restorecolors1Click, "restoring default color", {1, -1, 1, -1, -1}},
     };
-    test::FakeShell shell;
-    auto t = createTiling(shell);
-    t->currentColor = 8;
     // kind, angle, colour: plain, selected, angle 9, colour 0 (counts as
     // selected), and a damaged record with kind 2 and angle 12.
     const int rows[5][3] = {{0, 0, 5}, {1, 4, -7}, {1, 9, 3}, {0, 5, 0}, {2, 12, -2}};
-    for (const Case& c : cases) {
+    t->currentColor = 8;
+    for (const auto& [command, statusText, expected] : cases) {
         t->shapeLast = -1;
         for (const auto& r : rows) t->shapes[++t->shapeLast] = TileShape{0.0, 0.0, r[0], r[1], r[2]};
         shell.statusHistory.clear();
-        c.command(*t, shell);
-        std::vector<int> colors;
-        for (int i = 0; i <= t->shapeLast; ++i) colors.push_back(t->shapes[i].color);
-        EXPECT_EQ(colors, c.expected) << c.statusText;
-        EXPECT_EQ(shell.statusHistory, (std::vector<std::string>{c.statusText, "idle"}));
+        command(*t, shell);
+        for (int i = 0; i < 5; ++i) EXPECT_EQ(t->shapes[i].color, expected[i]) << statusText << ", shape " << i;
+        EXPECT_EQ(shell.statusHistory, (Texts{statusText, "idle"}));
     }
 }
 

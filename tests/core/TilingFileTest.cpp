@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <tuple>
 
 #include "io/DocumentCommands.h"
@@ -21,59 +21,48 @@ namespace {
 namespace fs = std::filesystem;
 using Texts = std::vector<std::string>;
 
-std::string slurp(const fs::path& p) {
-    std::ostringstream s;
-    s << std::ifstream(p, std::ios::binary).rdbuf();
-    return s.str();
-}
+std::string slurp(const fs::path& p) { return {std::istreambuf_iterator<char>(std::ifstream(p).rdbuf()), {}}; }
 
 const std::string kGood = "960905\n1\n0.000000 0.000000 1 0 1\n40.000000 0.000000 0 2 -5\n-1\n";
 
 struct TilingFile : ::testing::Test {
     test::FakeShell shell;
     std::unique_ptr<Tiling> t = createTiling(shell);
-    fs::path dir;
-    std::string good;  // an accepted file of two shapes
+    fs::path dir = ::mkdtemp(std::string("/tmp/rho-file-XXXXXX").data());
+    std::string good = dir / "good.rho";  // an accepted file of two shapes
+    FileDropTarget dropper;
 
     void SetUp() override {
-        char name[] = "/tmp/rho-file-XXXXXX";
-        dir = ::mkdtemp(name);
-        good = dir / "good.rho";
         std::ofstream(good) << kGood;
+        dropper.OnDrop = [this](FileDropTarget& sender) { Dropper1Drop(*t, shell, sender); };
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    void addShape(double x, double y, int kind = 1, int angle = 0, int color = 1) {
-        t->shapes[++t->shapeLast] = TileShape{x, y, kind, angle, color};
-    }
-    void expectFile(const std::string& name, const std::string& shown, int modified, int untitled) {
+    void addShape(double x, double y) { t->shapes[++t->shapeLast] = TileShape{x, y, 1, 0, 1}; }
+    void expectFile(const std::string& name, int modified, int untitled) {
         EXPECT_EQ(std::tie(t->fileName, shell.caption, t->modified, t->untitled),
-                  std::make_tuple(name, "rho 2.0 " + shown, modified, untitled));
+                  std::make_tuple(name, "rho 2.0 " + name, modified, untitled));
     }
-    void choose(const std::string& path) { shell.fileChoices.push_back(FileChoice{path, 1}); }
-    void drop(const std::string& path) {
-        FileDropTarget target;
-        target.OnDrop = [&](FileDropTarget& sender) { Dropper1Drop(*t, shell, sender); };
-        target.drop({path});
+    void expectDialog(const char* title, const char* filter) {  // the last file dialog shown
+        const auto& [save, r] = shell.dialogs.back();
+        EXPECT_EQ(std::tie(r.title, r.filter, r.defaultExt, r.mustExist, r.confirmOverwrite),
+                  std::tuple(title, filter, "rho", !save, save));
     }
 };
 
 TEST_F(TilingFile, WritesTheTextAndReadsItBack) {
     addShape(0.0, 0.0);
     EXPECT_EQ(tilingText(*t), "960905\n0\n0.000000 0.000000 1 0 1\n-1\n");
-    addShape(1.0 / 3.0, -12.5, 0, 3, -4);
+    t->shapes[++t->shapeLast] = TileShape{1.0 / 3.0, -12.5, 0, 3, -4};
     t->contour[++t->contourLast] = ContourVertex{{0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0}, -19.02113, -26.18034};
     const std::string text = "960905\n1\n0.000000 0.000000 1 0 1\n0.333333 -12.500000 0 3 -4\n0\n"
                              "-19.021130 -26.180340 0 0 0 0 0 0 0 0 1 1 0 \n";
-    EXPECT_EQ(tilingText(*t), text);
     ASSERT_TRUE(writeTiling(*t, shell, good));
     EXPECT_EQ(slurp(good), text);
-
-    t->shapeLast = t->contourLast = -1;
+    t->shapeLast = t->contourLast = -1;  // the read must fill them again
     ASSERT_TRUE(readTiling(*t, shell, good));
-    EXPECT_EQ(tilingText(*t), text);
+    EXPECT_EQ(tilingText(*t), text);  // the selected shape keeps its sign
     EXPECT_EQ(t->shapes[1].x, 0.333333);
-    EXPECT_EQ(t->shapes[1].color, -4);  // selection kept
 }
 
 TEST(TilingFileNumbers, RealsMatchPrintf) {
@@ -91,10 +80,9 @@ TEST_F(TilingFile, DecimalCommaLocaleStillUsesPoints) {
     const std::string saved = std::setlocale(LC_ALL, nullptr);
     if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 locale not installed";
     addShape(1.0 / 3.0, -2.5);
-    const bool written = writeTiling(*t, shell, good);
-    const bool read = readTiling(*t, shell, good);
+    const bool ok = writeTiling(*t, shell, good) && readTiling(*t, shell, good);
     std::setlocale(LC_ALL, saved.c_str());
-    ASSERT_TRUE(written && read);
+    ASSERT_TRUE(ok);
     EXPECT_EQ(slurp(good), "960905\n0\n0.333333 -2.500000 1 0 1\n-1\n");
     EXPECT_EQ(t->shapes[0].x, 0.333333);
 }
@@ -106,38 +94,28 @@ TEST_F(TilingFile, RefusedFilesEmptyTheDocument) {
     // A full table is fine, and CR LF reads like LF.
     ASSERT_TRUE(readTilingText(*t, shell, "960905\r\n14999\r\n" + shapes15000 + "-1\r\n"));
     EXPECT_EQ(t->shapeLast, 14999);
+    // Wrong version; more shapes, then contour points, than the tables hold; counts below -1; cut short;
+    // not numbers; sectors out of 0..255; reals that are not finite.
     const std::string bad[] = {
-        "960906\n0\n" + shape + "-1\n",                           // wrong version
-        "960905\n15000\n" + shapes15000 + shape + "-1\n",         // more shapes than the table holds
-        head + "12000\n",                                         // more contour points than it holds
-        "960905\n-2\n-1\n", head + "-2\n",                        // counts below -1
-        "960905\n1\n" + shape, head + "0\n1.0 2.0 0 0 0 0 0\n",  // cut short
-        "960905\n0\n1.0x 0 1 0 1\n-1\n", "960905\n0\n0 0 1 0 abc\n-1\n",
-        head + "0\n1.0 2.0 0 0 0 0 0 0 0 0 1 256 0\n", head + "0\n1.0 2.0 0 0 0 0 0 0 0 0 1 -1 0\n",
-        "960905\n0\ninf 0 1 0 1\n-1\n", "960905\n0\n0 nan 1 0 1\n-1\n"};
+        "960906\n0\n" + shape + "-1\n", "960905\n15000\n" + shapes15000 + shape + "-1\n", head + "12000\n",
+        "960905\n-2\n-1\n", head + "-2\n", "960905\n1\n" + shape, head + "0\n1.0 2.0 0 0 0 0 0\n",
+        "960905\n0\n1.0x 0 1 0 1\n-1\n", "960905\n0\n0 0 1 0 abc\n-1\n", head + "0\n1.0 2.0 0 0 0 0 0 0 0 0 1 256 0\n",
+        head + "0\n1.0 2.0 0 0 0 0 0 0 0 0 1 -1 0\n", "960905\n0\ninf 0 1 0 1\n-1\n", "960905\n0\n0 nan 1 0 1\n-1\n"};
     for (const std::string& text : bad) {
         addShape(1.0, 2.0);
+        t->contourLast = 0;  // a contour to empty
         shell.messages.clear();
         EXPECT_FALSE(readTilingText(*t, shell, text)) << text.substr(0, 60);
-        EXPECT_EQ(t->shapeLast, -1);
-        EXPECT_EQ(t->contourLast, -1);
+        EXPECT_EQ(std::pair(t->shapeLast, t->contourLast), std::pair(-1, -1));
         EXPECT_EQ(shell.messageTexts(), Texts{"Error reading file"});
     }
 }
 
-TEST_F(TilingFile, FailedWritesAreReportedAndKeepThePreviousFile) {
-    addShape(0.0, 0.0);
-    EXPECT_FALSE(writeTiling(*t, shell, dir / "no-such-dir" / "a.rho"));
-    EXPECT_EQ(shell.messageTexts(), (Texts{"Can not create file", "Error writing file"}));
-
-    // The kernel refuses bytes past a file size limit: the write stops half-way.
+TEST_F(TilingFile, FailedWriteKeepsThePreviousFile) {
     for (int i = 0; i < 500; ++i) addShape(i, i);
-    shell.messages.clear();
-    bool written = true;
-    {
-        test::FileSizeLimit limit(4096);
-        written = writeTiling(*t, shell, good);
-    }
+    // The kernel refuses bytes past the limit, so the write stops half-way. The
+    // result is checked once the limit is lifted, so that test output is not cut.
+    const bool written = [&] { test::FileSizeLimit limit(4096); return writeTiling(*t, shell, good); }();
     EXPECT_FALSE(written);
     EXPECT_EQ(shell.messageTexts(), Texts{"Error writing file"});
     EXPECT_EQ(t->statusText, "saving file");
@@ -145,116 +123,78 @@ TEST_F(TilingFile, FailedWritesAreReportedAndKeepThePreviousFile) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator{}), 1);  // no temporary left
 }
 
-TEST_F(TilingFile, NewAsksOnlyWhenModifiedOrNamed) {
+TEST_F(TilingFile, NewAsksWhenModifiedOrNamedAndOpenTakesOnlyAnAcceptedFile) {
     addShape(0.0, 0.0);
-    new1Click(*t, shell);  // untitled and unchanged: nothing to ask
-    EXPECT_TRUE(shell.messages.empty());
+    shell.answers = {Answer::Yes, Answer::No};  // Yes: save first, so the command stops
+    new1Click(*t, shell);                       // untitled and unchanged: nothing to ask
     t->modified = 1;
-    shell.answers = {Answer::Yes};  // Yes: save first, so the command stops
     SpeedButton1Click(*t, shell);
-    EXPECT_EQ(shell.messageTexts(), Texts{"Do you want save current file?"});
     EXPECT_EQ(t->shapeLast, 0);
-
     setFileName(*t, good, shell);  // named, even unchanged: asks
     t->untitled = t->modified = 0;
-    shell.answers = {Answer::No};
     new1Click(*t, shell);
-    EXPECT_EQ(shell.messages.size(), 2u);
     EXPECT_EQ(t->shapeLast, -1);
-    expectFile("untitled", "untitled", 0, 1);
-}
+    expectFile("untitled", 0, 1);
 
-TEST_F(TilingFile, OpenTakesOnlyAnAcceptedFile) {
     SpeedButton3Click(*t, shell);  // cancelled
-    ASSERT_EQ(shell.dialogs.size(), 1u);
-    const FileDialogRequest& r = shell.dialogs[0].request;
-    EXPECT_EQ(r.title, "open file");
-    EXPECT_EQ(r.filter, "penrose tiling(*.rho)|*.rho");
-    EXPECT_EQ(r.defaultExt, "rho");
-    EXPECT_TRUE(r.mustExist);
-
-    choose(good);
-    open1Click(*t, shell);
-    EXPECT_EQ(t->shapes[1].color, -5);
-    expectFile(good, good, 0, 0);
-
+    expectDialog("open file", "penrose tiling(*.rho)|*.rho");
     const std::string bad = dir / "bad.rho";
     std::ofstream(bad) << "960905\n1\n";
-    choose(bad);
+    shell.fileChoices = {FileChoice{good}, FileChoice{bad}};
     open1Click(*t, shell);
-    EXPECT_EQ(shell.messageTexts(), Texts{"Error reading file"});
-    expectFile(good, good, 0, 0);  // a later save cannot overwrite the refused file
+    EXPECT_EQ(tilingText(*t), kGood);
+    expectFile(good, 0, 0);
+    open1Click(*t, shell);
+    const std::string question = "Do you want save current file?";
+    EXPECT_EQ(shell.messageTexts(), (Texts{question, question, "Error reading file"}));
+    expectFile(good, 0, 0);  // a later save cannot overwrite the refused file
 }
 
 TEST_F(TilingFile, SaveAndSaveAs) {
     save1Click(*t, shell);
     saveas1Click(*t, shell);
-    EXPECT_EQ(shell.messageTexts(), (Texts{"Nothing to save,", "Nothing to save,"}));
-
     addShape(0.0, 0.0);
     t->modified = 1;
     const std::string as = dir / "as.rho", saved = dir / "saved.rho";
-    choose(as);
+    shell.fileChoices = {FileChoice{as}, FileChoice{saved}};
     saveas1Click(*t, shell);
-    EXPECT_EQ(shell.dialogs.back().request.filter, "penrose tiling (*.rho)|*.rho");
+    expectDialog("save tiling as", "penrose tiling (*.rho)|*.rho");
     EXPECT_EQ(slurp(as), tilingText(*t));
-    expectFile(as, as, 1, 1);
-
-    choose(saved);
+    expectFile(as, 1, 1);
     SpeedButton2Click(*t, shell);  // still untitled: asks for a name
-    const FileDialogRequest& r = shell.dialogs.back().request;
-    EXPECT_EQ(r.title, "save tiling as");
-    EXPECT_EQ(r.filter, "penrose tiling (*.rho)|*rho");
-    EXPECT_EQ(r.defaultExt, "rho");
+    expectDialog("save tiling as", "penrose tiling (*.rho)|*rho");
     EXPECT_EQ(slurp(saved), tilingText(*t));
-    expectFile(saved, saved, 0, 0);
-
-    t->fileName = (dir / "gone" / "a.rho").string();
+    expectFile(saved, 0, 0);
+    t->fileName = dir / "gone" / "a.rho";
     t->modified = 1;
-    save1Click(*t, shell);
-    EXPECT_EQ(shell.dialogs.size(), 2u);  // none for "Nothing to save," nor for a named save
-    EXPECT_EQ(t->modified, 1);
+    save1Click(*t, shell);  // named: no dialog, and the failed write leaves the document modified
+    EXPECT_EQ(std::pair(shell.dialogs.size(), t->modified), std::pair(std::size_t{2}, 1));
+    EXPECT_EQ(shell.messageTexts(),
+              (Texts{"Nothing to save,", "Nothing to save,", "Can not create file", "Error writing file"}));
 }
 
-TEST_F(TilingFile, DropOpensOnlyTheExtensionRho) {
-    for (const char* name : {"tiling.old.rho", "tiling.RHO"}) {
-        fs::copy_file(good, dir / name);
-        drop(dir / name);
-        EXPECT_EQ(t->shapeLast, -1) << name;
-    }
+// Each drop refills the lists; only the first file is opened, and only for
+// the extension "rho", which starts after the first dot of the name.
+TEST_F(TilingFile, DropSplitsPathsAndOpensOnlyTheExtensionRho) {
+    for (const char* name : {"tiling.old.rho", "tiling.RHO"}) fs::copy_file(good, dir / name);
+    const Texts paths = {dir / "tiling.old.rho", "/my.dir/a.b", "/t/README", "/" + std::string(150, 'd') + "/x.rho"};
+    dropper.drop(paths);
+    EXPECT_EQ(std::tie(dropper.FileCount, dropper.NameWithPath), std::tuple(4, paths));
+    EXPECT_EQ(dropper.NameOnly, (Texts{"tiling.old.rho", "a.b", "README", "x.rho"}));
+    EXPECT_EQ(dropper.Extension, (Texts{"old.rho", "b", "", "rho"}));
+    dropper.drop({dir / "tiling.RHO"});
+    EXPECT_EQ(std::tie(dropper.FileCount, dropper.NameOnly, dropper.Extension),
+              std::tuple(1, Texts{"tiling.RHO"}, Texts{"RHO"}));
+    EXPECT_EQ(t->shapeLast, -1);
     addShape(0.0, 0.0);
     t->modified = 1;
-    shell.answers = {Answer::Yes};
-    drop(good);
-    EXPECT_EQ(shell.messageTexts(), Texts{"Do you want save current file?"});
+    shell.answers = {Answer::Yes, Answer::No};
+    dropper.drop({good});
     EXPECT_EQ(t->shapeLast, 0);
-    shell.answers = {Answer::No};
-    drop(good);
-    expectFile(good, good, 0, 0);
+    dropper.drop({good});
+    EXPECT_EQ(shell.messageTexts(), Texts(2, "Do you want save current file?"));
     EXPECT_EQ(t->shapeLast, 1);
-}
-
-TEST(FileDrop, SplitsNameAndExtensionAndRefillsItsLists) {
-    const char* cases[][3] = {{"/t/star.rho", "star.rho", "rho"}, {"/my.dir/a.b.rho", "a.b.rho", "b.rho"},
-                              {"/t/README", "README", ""}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(splitDroppedPath(c[0]).name, c[1]);
-        EXPECT_EQ(splitDroppedPath(c[0]).extension, c[2]);
-    }
-    FileDropTarget target;
-    int notified = 0;
-    target.OnDrop = [&](FileDropTarget&) { ++notified; };
-    const std::string longPath = "/" + std::string(150, 'd') + "/deep.name.rho";
-    target.drop({"/a/one.rho", "/b/two", longPath});
-    EXPECT_EQ(target.FileCount, 3);
-    EXPECT_EQ(target.NameWithPath, (Texts{"/a/one.rho", "/b/two", longPath}));
-    EXPECT_EQ(target.NameOnly, (Texts{"one.rho", "two", "deep.name.rho"}));
-    EXPECT_EQ(target.Extension, (Texts{"rho", "", "name.rho"}));
-    target.drop({"/c/three.rhs"});
-    EXPECT_EQ(notified, 2);
-    EXPECT_EQ(target.FileCount, 1);
-    EXPECT_EQ(target.NameOnly, Texts{"three.rhs"});
-    EXPECT_EQ(target.Extension, Texts{"rhs"});
+    expectFile(good, 0, 0);
 }
 
 }  // namespace
