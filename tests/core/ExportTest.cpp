@@ -1,34 +1,24 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <unistd.h>
 
 #include "io/Export.h"
 #include "render/View.h"
 #include "support/FakeShell.h"
 #include "support/FileSizeLimit.h"
+#include "support/TempDir.h"
 #include "tiling/Tiling.h"
 
 namespace rho {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
+using test::slurp;
 
 struct ExportTest : ::testing::Test {
+    test::TempDir dir{"rho-export"};
     test::FakeShell shell;
     std::unique_ptr<Tiling> t = createTiling(shell);
-    fs::path dir = fs::temp_directory_path() / ("rho-export-" + std::to_string(::getpid()));
-    void SetUp() override { fs::create_directories(dir); }
-    void TearDown() override { fs::remove_all(dir); }
 };
 
 TEST_F(ExportTest, PostScriptDocument) {
@@ -55,11 +45,11 @@ TEST_F(ExportTest, PostScriptDocument) {
 TEST_F(ExportTest, PostScriptWriteReportsFailures) {
     t->shapes[0] = TileShape{0, 0, kLargeShape, 0, 1};
     t->shapeLast = 0;
-    ASSERT_TRUE(writePostScript(*t, shell, (dir / "tile.ps").string()));
-    EXPECT_EQ(readFile(dir / "tile.ps"), postScriptText(*t));
+    ASSERT_TRUE(writePostScript(*t, shell, dir / "tile.ps"));
+    EXPECT_EQ(slurp(dir / "tile.ps"), postScriptText(*t));
     EXPECT_EQ(t->statusText, "idle");
 
-    EXPECT_FALSE(writePostScript(*t, shell, (dir / "missing" / "tile.ps").string()));
+    EXPECT_FALSE(writePostScript(*t, shell, dir / "missing/tile.ps"));
     EXPECT_EQ(shell.messageTexts(), (std::vector<std::string>{"Can not create file", "Error writing file"}));
     EXPECT_EQ(t->statusText, "saving PostScript document");
 
@@ -71,12 +61,12 @@ TEST_F(ExportTest, PostScriptWriteReportsFailures) {
     bool written = true;
     {
         test::FileSizeLimit limit(1024);
-        written = writePostScript(*t, shell, (dir / "tile.ps").string());
+        written = writePostScript(*t, shell, dir / "tile.ps");
     }
     EXPECT_FALSE(written);
     EXPECT_EQ(shell.messageTexts(), std::vector<std::string>{"Error writing file"});
     t->shapeLast = 0;
-    EXPECT_EQ(readFile(dir / "tile.ps"), postScriptText(*t));
+    EXPECT_EQ(slurp(dir / "tile.ps"), postScriptText(*t));
 }
 
 TEST_F(ExportTest, BitmapSizeAndScreenLimit) {
@@ -111,7 +101,7 @@ TEST_F(ExportTest, CommandDispatchesByFilterEntry) {
     EXPECT_EQ(shell.dialogs[0].request.defaultExt, "");
     shell.screenW = 10;  // the default box is more than five screens
     for (const auto& [name, entry] : {std::pair{"x.ps", 1}, std::pair{"x.raw", 3}, std::pair{"x.bmp", 2}}) {
-        shell.fileChoices.push_back(FileChoice{(dir / name).string(), entry});
+        shell.fileChoices.push_back(FileChoice{dir / name, entry});
         exporttile1Click(*t, shell);
     }
     EXPECT_TRUE(fs::exists(dir / "x.ps"));

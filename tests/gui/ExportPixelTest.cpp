@@ -2,9 +2,7 @@
 
 #include <QImage>
 #include <cstdlib>
-#include <filesystem>
 #include <random>
-#include <unistd.h>
 
 #include "app/QtBitmap.h"
 #include "app/QtSurface.h"
@@ -12,13 +10,12 @@
 #include "render/Renderer.h"
 #include "render/View.h"
 #include "support/FakeShell.h"
+#include "support/TempDir.h"
 #include "tiling/Geometry.h"
 #include "tiling/Tiling.h"
 
 namespace rho {
 namespace {
-
-namespace fs = std::filesystem;
 
 // A shell whose bitmaps are real pixels.
 class PixelShell : public test::FakeShell {
@@ -40,10 +37,9 @@ struct ExportPixelTest : ::testing::Test {
     QtSurface surface{view};
     PixelShell shell{1200, 900};
     std::unique_ptr<Tiling> t;
-    fs::path dir = fs::temp_directory_path() / ("rho-export-px-" + std::to_string(::getpid()));
+    test::TempDir dir{"rho-export-px"};
 
     void SetUp() override {
-        fs::create_directories(dir);
         shell.surface = &surface;
         t = createTiling(shell);
         std::mt19937 rng(11);  // rhombs of both kinds at every angle, some selected
@@ -54,7 +50,6 @@ struct ExportPixelTest : ::testing::Test {
         }
         t->shapeLast = 107;
     }
-    void TearDown() override { fs::remove_all(dir); }
 };
 
 TEST_F(ExportPixelTest, BitmapShowsTheViewPixelsOfTheBox) {
@@ -66,7 +61,7 @@ TEST_F(ExportPixelTest, BitmapShowsTheViewPixelsOfTheBox) {
     // The box holds every shape whole and starts on a multiple of 8 pixels,
     // so the hatch pattern (aligned to each surface's origin) lines up.
     t->box = {-22, -24, 600, 480};
-    const std::string file = (dir / "tile.bmp").string();
+    const std::string file = dir / "tile.bmp";
     ASSERT_TRUE(writeBitmap(*t, shell, file));
     const QImage saved = QImage(QString::fromStdString(file)).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(saved.size(), QSize(600, 480));
@@ -89,13 +84,13 @@ TEST_F(ExportPixelTest, BitmapShowsTheViewPixelsOfTheBox) {
 
 TEST_F(ExportPixelTest, PostScriptRendersLikeTheViewMirrored) {
     if (std::system("gs --version > /dev/null 2>&1") != 0) GTEST_SKIP() << "Ghostscript is not installed";
-    const fs::path ps = dir / "tile.ps", png = dir / "tile.png";
-    ASSERT_TRUE(writePostScript(*t, shell, ps.string()));
+    const std::string ps = dir / "tile.ps", png = dir / "tile.png";
+    ASSERT_TRUE(writePostScript(*t, shell, ps));
     const std::string gs = "gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=pnggray -r72 -g600x460 -dGraphicsAlphaBits=1 -o " +
-                           png.string() + " " + ps.string();
+                           png + " " + ps;
     ASSERT_EQ(std::system(gs.c_str()), 0);
     // PostScript's y axis points up the page: mirrored, the page is the view.
-    const QImage page = QImage(QString::fromStdString(png.string())).mirrored(false, true).convertToFormat(QImage::Format_RGB32);
+    const QImage page = QImage(QString::fromStdString(png)).mirrored(false, true).convertToFormat(QImage::Format_RGB32);
 
     QImage outlines(600, 460, QImage::Format_RGB32);
     outlines.fill(Qt::white);

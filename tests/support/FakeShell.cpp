@@ -52,13 +52,6 @@ std::optional<FileChoice> FakeShell::saveFileDialog(const FileDialogRequest& req
     return c;
 }
 
-std::optional<Color> FakeShell::colorDialog(Color) {
-    if (colorChoices.empty()) return std::nullopt;
-    auto c = colorChoices.front();
-    colorChoices.pop_front();
-    return c;
-}
-
 void FakeShell::setStatusPanels(std::string_view shapes, std::string_view tool, std::string_view status) {
     panels[0] = std::string(shapes);
     panels[1] = std::string(tool);
@@ -67,24 +60,9 @@ void FakeShell::setStatusPanels(std::string_view shapes, std::string_view tool, 
     ++refreshCount;
 }
 
-void FakeShell::setProgressRange(int minimum, int maximum) {
-    progressMin = minimum;
-    progressMax = maximum;
-}
-
 void FakeShell::setProgressPosition(int position) {
     progressPos = position;
     progressPositions.push_back(position);
-}
-
-void FakeShell::captureMouse() {
-    ++captureCount;
-    captured = true;
-}
-
-void FakeShell::releaseMouse() {
-    ++releaseCount;
-    captured = false;
 }
 
 Color FakeShell::systemColor(SystemColor which) const {
@@ -92,7 +70,6 @@ Color FakeShell::systemColor(SystemColor which) const {
 }
 
 std::unique_ptr<OffscreenBitmap> FakeShell::createBitmap(int width, int height) {
-    if (bitmapsFail) return nullptr;
     bitmapWidth = width;
     bitmapHeight = height;
     return std::make_unique<RecordingBitmap>(*this, width, height);

@@ -3,7 +3,6 @@
 // queues filled by the test.
 
 #include <deque>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,7 +31,6 @@ public:
     // message box answers with its first button.
     std::deque<Answer> answers;
     std::deque<std::optional<FileChoice>> fileChoices;
-    std::deque<std::optional<Color>> colorChoices;
 
     // What was asked.
     std::vector<ShownMessage> messages;
@@ -40,16 +38,12 @@ public:
     std::vector<std::string> statusHistory;  // panel 2 at every refresh
     std::string panels[3];
     int refreshCount = 0;
-    int progressMin = 0, progressMax = 0, progressPos = 0;
+    int progressMax = 0, progressPos = 0;
     std::vector<int> progressPositions;
-    int captureCount = 0, releaseCount = 0;
     bool captured = false;
     std::string caption;
-    std::map<std::string, bool> checked;
-    std::map<std::string, bool> enabled;
     int screenW = 1920, screenH = 1080;
     Color buttonFace = 0xc8d0d4, window = 0xffffff;
-    bool bitmapsFail = false;
     bool bitmapSavesFail = false;
     int bitmapWidth = -1, bitmapHeight = -1;  // size of the last bitmap made
     std::vector<std::string> savedBitmaps;     // paths saved to
@@ -67,18 +61,18 @@ public:
     Answer messageBox(const std::string& text, Buttons buttons) override;
     std::optional<FileChoice> openFileDialog(const FileDialogRequest& request) override;
     std::optional<FileChoice> saveFileDialog(const FileDialogRequest& request) override;
-    std::optional<Color> colorDialog(Color initial) override;
+    std::optional<Color> colorDialog(Color) override { return std::nullopt; }
     void setStatusPanels(std::string_view shapes, std::string_view tool, std::string_view status) override;
-    void setProgressRange(int minimum, int maximum) override;
+    void setProgressRange(int, int maximum) override { progressMax = maximum; }
     void setProgressPosition(int position) override;
-    void captureMouse() override;
-    void releaseMouse() override;
+    void captureMouse() override { captured = true; }
+    void releaseMouse() override { captured = false; }
     Surface& viewSurface() override { return *surface; }
     int clientWidth() const override { return width_; }
     int clientHeight() const override { return height_; }
     void setCaption(const std::string& text) override { caption = text; }
-    void setMenuChecked(const std::string& item, bool on) override { checked[item] = on; }
-    void setMenuEnabled(const std::string& item, bool on) override { enabled[item] = on; }
+    void setMenuChecked(const std::string&, bool) override {}
+    void setMenuEnabled(const std::string&, bool) override {}
     Color systemColor(SystemColor which) const override;
     int screenWidth() const override { return screenW; }
     int screenHeight() const override { return screenH; }
