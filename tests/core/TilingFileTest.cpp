@@ -14,6 +14,7 @@
 #include "io/TilingFile.h"
 #include "support/FakeShell.h"
 #include "support/FileSizeLimit.h"
+#include "support/TempDir.h"
 
 namespace rho {
 namespace {
@@ -21,14 +22,14 @@ namespace {
 namespace fs = std::filesystem;
 using Texts = std::vector<std::string>;
 
-std::string slurp(const fs::path& p) { return {std::istreambuf_iterator<char>(std::ifstream(p).rdbuf()), {}}; }
+using test::slurp;
 
 const std::string kGood = "960905\n1\n0.000000 0.000000 1 0 1\n40.000000 0.000000 0 2 -5\n-1\n";
 
 struct TilingFile : ::testing::Test {
     test::FakeShell shell;
     std::unique_ptr<Tiling> t = createTiling(shell);
-    fs::path dir = ::mkdtemp(std::string("/tmp/rho-file-XXXXXX").data());
+    test::TempDir dir{"rho-file"};
     std::string good = dir / "good.rho";  // an accepted file of two shapes
     FileDropTarget dropper;
 
@@ -36,7 +37,6 @@ struct TilingFile : ::testing::Test {
         std::ofstream(good) << kGood;
         dropper.OnDrop = [this](FileDropTarget& sender) { Dropper1Drop(*t, shell, sender); };
     }
-    void TearDown() override { fs::remove_all(dir); }
 
     void addShape(double x, double y) { t->shapes[++t->shapeLast] = TileShape{x, y, 1, 0, 1}; }
     void expectFile(const std::string& name, int modified, int untitled) {
@@ -120,7 +120,7 @@ TEST_F(TilingFile, FailedWriteKeepsThePreviousFile) {
     EXPECT_EQ(shell.messageTexts(), Texts{"Error writing file"});
     EXPECT_EQ(t->statusText, "saving file");
     EXPECT_EQ(slurp(good), kGood);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator{}), 1);  // no temporary left
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator{}), 1);  // no temporary left
 }
 
 TEST_F(TilingFile, NewAsksWhenModifiedOrNamedAndOpenTakesOnlyAnAcceptedFile) {
@@ -165,7 +165,7 @@ TEST_F(TilingFile, SaveAndSaveAs) {
     expectDialog("save tiling as", "penrose tiling (*.rho)|*rho");
     EXPECT_EQ(slurp(saved), tilingText(*t));
     expectFile(saved, 0, 0);
-    t->fileName = dir / "gone" / "a.rho";
+    t->fileName = dir / "gone/a.rho";
     t->modified = 1;
     save1Click(*t, shell);  // named: no dialog, and the failed write leaves the document modified
     EXPECT_EQ(std::pair(shell.dialogs.size(), t->modified), std::pair(std::size_t{2}, 1));
