@@ -18,6 +18,15 @@ void appendNumber(std::string& out, double value) {
     out.append(buffer, formatReal(buffer, value));
 }
 
+// ` name="value"` with the value as a number.
+void appendAttribute(std::string& out, const char* name, double value) {
+    out += ' ';
+    out += name;
+    out += "=\"";
+    appendNumber(out, value);
+    out += '"';
+}
+
 void appendColour(std::string& out, Color c) {
     char buffer[8];
     std::snprintf(buffer, sizeof buffer, "#%02x%02x%02x", c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff);
@@ -41,15 +50,12 @@ std::string svgText(Tiling& t, const BoundingBox& box) {
     out += "\">\n";
     out += "<defs><pattern id=\"hatch\" patternUnits=\"userSpaceOnUse\" width=\"8\" height=\"8\">"
            "<path d=\"M0,0 L8,8 M8,0 L0,8\" stroke=\"#000000\" stroke-width=\"0.5\"/></pattern></defs>\n";
-    out += "<rect x=\"";
-    appendNumber(out, box.x);
-    out += "\" y=\"";
-    appendNumber(out, box.y);
-    out += "\" width=\"";
-    appendNumber(out, box.w);
-    out += "\" height=\"";
-    appendNumber(out, box.h);
-    out += "\" fill=\"";
+    out += "<rect";
+    appendAttribute(out, "x", box.x);
+    appendAttribute(out, "y", box.y);
+    appendAttribute(out, "width", box.w);
+    appendAttribute(out, "height", box.h);
+    out += " fill=\"";
     appendColour(out, t.palette[2]);
     out += "\"/>\n<g stroke=\"#000000\" stroke-width=\"1\" stroke-linejoin=\"miter\">\n";
     for (int i = 0; i <= t.shapeLast; ++i) {

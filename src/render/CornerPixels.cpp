@@ -36,14 +36,9 @@ CornerPixels::CornerPixels(const Tiling& t) : tiling_(t) {
     scaleY_ = m[1][1];
     originX_ = m[0][3];
     originY_ = m[1][3];
-    MatrixStack& ms = matrixStack();
     for (int angle = 0; angle < 10; ++angle) {
         // The rotation factor exactly as rotateZ builds it.
-        ms.pushMatrix();
-        ms.loadIdentity();
-        ms.rotateZ(angle * 36.0);
-        const Matrix4 r = ms.current();
-        ms.popMatrix();
+        const Matrix4 r = rotationMatrix(angle * 36.0);
         // The view times the rotation, rounded as the matrix product rounds
         // it (the other terms of each sum are exact zeros).
         const double a = static_cast<double>(scaleX_ * r.m[0][0]);

@@ -62,7 +62,7 @@ void MatrixStack::scale(double sx, double sy, double sz) {
     current_ = multiplyMatrix(current_, s);
 }
 
-void MatrixStack::rotateZ(double degrees) {
+Matrix4 rotationMatrix(double degrees) {
     const double theta = static_cast<double>(degrees * kDegToRad);
     const double c = std::cos(theta);
     const double s = std::sin(theta);
@@ -71,8 +71,10 @@ void MatrixStack::rotateZ(double degrees) {
     r.m[0][1] = -s;
     r.m[1][0] = s;
     r.m[1][1] = c;
-    current_ = multiplyMatrix(current_, r);
+    return r;
 }
+
+void MatrixStack::rotateZ(double degrees) { current_ = multiplyMatrix(current_, rotationMatrix(degrees)); }
 
 void MatrixStack::transformPoint(double x, double y, double& outX, double& outY) const {
     const auto& m = current_.m;

@@ -13,6 +13,8 @@ struct Matrix4 {
 Matrix4 identityMatrix();
 // A x B, each element summed in extended precision and rounded once.
 Matrix4 multiplyMatrix(Matrix4 a, Matrix4 b);
+// The factor rotateZ multiplies on the right for this angle in degrees.
+Matrix4 rotationMatrix(double degrees);
 
 class MatrixStack {
 public:

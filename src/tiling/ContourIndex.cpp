@@ -16,14 +16,9 @@ constexpr int32_t kCellLimit = 1 << 28;
 }  // namespace
 
 CornerRecordMaker::CornerRecordMaker(const Tiling& t) {
-    MatrixStack& ms = matrixStack();
     for (int angle = 0; angle < 10; ++angle) {
-        // The rotation exactly as the transform stack builds it for this angle.
-        ms.pushMatrix();
-        ms.loadIdentity();
-        ms.rotateZ(angle * 36.0);
-        const Matrix4 r = ms.current();
-        ms.popMatrix();
+        // The rotation factor exactly as rotateZ builds it.
+        const Matrix4 r = rotationMatrix(angle * 36.0);
         for (int kind = 0; kind < 2; ++kind) {
             const ShapeTemplate& tpl = templateFor(t, kind);
             for (int j = 0; j < 4; ++j) {
