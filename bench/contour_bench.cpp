@@ -12,6 +12,9 @@
 #include <memory>
 #include <vector>
 
+#include "edit/ContourRecalculation.h"
+#include "edit/Creation.h"
+#include "edit/OrderShapes.h"
 #include "support/DeflatedTiling.h"
 #include "support/FakeShell.h"
 #include "tiling/Contour.h"

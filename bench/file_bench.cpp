@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "edit/Creation.h"
 #include "io/TilingFile.h"
 #include "render/NullSurface.h"
 #include "support/FakeShell.h"

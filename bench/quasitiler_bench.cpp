@@ -3,6 +3,9 @@
 // command runs them (without the repaint).
 #include <benchmark/benchmark.h>
 
+#include "edit/ContourRecalculation.h"
+#include "edit/Creation.h"
+#include "edit/OrderShapes.h"
 #include "generate/Quasitiler.h"
 #include "support/FakeShell.h"
 #include "tiling/Contour.h"

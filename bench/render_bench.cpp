@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "app/QtSurface.h"
+#include "edit/Creation.h"
 #include "generate/Quasitiler.h"
-#include "render/MatrixStack.h"
+#include "geometry/Geometry.h"
+#include "geometry/MatrixStack.h"
 #include "render/Renderer.h"
 #include "render/View.h"
 #include "support/FakeShell.h"
-#include "tiling/Geometry.h"
+#include "tiling/ShapeCorners.h"
 #include "tiling/Tiling.h"
 
 namespace {

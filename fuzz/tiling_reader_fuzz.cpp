@@ -9,7 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "tiling/QuietShell.h"
+#include "edit/Creation.h"
+#include "edit/QuietShell.h"
 #include "io/TilingFile.h"
 #include "tiling/Tiling.h"
 

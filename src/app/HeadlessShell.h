@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tiling/QuietShell.h"
+#include "edit/QuietShell.h"
 
 namespace rho {
 

@@ -7,15 +7,18 @@
 #include <ostream>
 
 #include "app/HeadlessShell.h"
+#include "edit/ContourRecalculation.h"
+#include "edit/Creation.h"
+#include "edit/Placement.h"
 #include "generate/Quasitiler.h"
 #include "generate/QuasitilerDialog.h"
+#include "geometry/Geometry.h"
 #include "io/Export.h"
 #include "io/SvgExport.h"
 #include "io/TilingFile.h"
 #include "render/View.h"
 #include "tiling/Contour.h"
-#include "tiling/Geometry.h"
-#include "tiling/Placement.h"
+#include "tiling/ShapeCorners.h"
 #include "tiling/Tiling.h"
 
 namespace rho {

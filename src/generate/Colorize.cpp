@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
+#include "edit/StatusLine.h"
 #include "render/Renderer.h"
-#include "tiling/StatusLine.h"
 #include "tiling/Tiling.h"
 
 namespace rho {

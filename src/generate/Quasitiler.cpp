@@ -4,10 +4,12 @@
 #include <cmath>
 #include <cstdint>
 
+#include "edit/ContourRecalculation.h"
+#include "edit/OrderShapes.h"
+#include "edit/StatusLine.h"
 #include "render/Renderer.h"
 #include "tiling/Contour.h"
 #include "tiling/Ordering.h"
-#include "tiling/StatusLine.h"
 #include "tiling/Tiling.h"
 
 namespace rho {

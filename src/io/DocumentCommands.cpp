@@ -3,10 +3,11 @@
 #include <optional>
 #include <string>
 
+#include "edit/Creation.h"
+#include "edit/StatusLine.h"
 #include "io/TilingFile.h"
 #include "render/Renderer.h"
 #include "tiling/Shell.h"
-#include "tiling/StatusLine.h"
 #include "tiling/Tiling.h"
 
 namespace rho {

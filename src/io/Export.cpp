@@ -4,14 +4,14 @@
 #include <cstdio>
 #include <memory>
 
+#include "edit/StatusLine.h"
+#include "geometry/MatrixStack.h"
 #include "io/AtomicFile.h"
 #include "io/TilingFile.h"
 #include "render/CornerPixels.h"
-#include "render/MatrixStack.h"
 #include "render/Renderer.h"
 #include "render/Surface.h"
 #include "tiling/Shell.h"
-#include "tiling/StatusLine.h"
 #include "tiling/Tiling.h"
 
 namespace rho {

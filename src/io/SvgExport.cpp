@@ -3,9 +3,10 @@
 #include <charconv>
 #include <cstdio>
 
+#include "geometry/Geometry.h"
 #include "io/AtomicFile.h"
 #include "io/TilingFile.h"
-#include "tiling/Geometry.h"
+#include "tiling/ShapeCorners.h"
 #include "tiling/Tiling.h"
 
 namespace rho {

@@ -12,10 +12,10 @@
 #include <memory>
 #include <new>
 
+#include "edit/StatusLine.h"
 #include "io/AtomicFile.h"
 #include "render/Renderer.h"
 #include "tiling/Shell.h"
-#include "tiling/StatusLine.h"
 
 namespace rho {
 

@@ -2,9 +2,10 @@
 
 #include <cmath>
 
-#include "render/MatrixStack.h"
+#include "geometry/Geometry.h"
+#include "geometry/MatrixStack.h"
 #include "render/View.h"
-#include "tiling/Geometry.h"
+#include "tiling/ShapeCorners.h"
 #include "tiling/Tiling.h"
 
 namespace rho {

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "geometry/Geometry.h"
+#include "geometry/MatrixStack.h"
 #include "render/CornerPixels.h"
-#include "render/MatrixStack.h"
 #include "render/Surface.h"
 #include "render/View.h"
-#include "tiling/Geometry.h"
 #include "tiling/Shell.h"
 #include "tiling/Tiling.h"
 

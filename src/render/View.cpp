@@ -1,8 +1,9 @@
 #include "render/View.h"
 
-#include "render/MatrixStack.h"
+#include "geometry/Geometry.h"
+#include "geometry/MatrixStack.h"
 #include "render/Renderer.h"
-#include "tiling/Geometry.h"
+#include "tiling/ShapeCorners.h"
 #include "tiling/Shell.h"
 #include "tiling/Tiling.h"
 

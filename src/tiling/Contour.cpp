@@ -2,12 +2,9 @@
 
 #include <algorithm>
 
-#include "render/Renderer.h"
+#include "geometry/Geometry.h"
 #include "tiling/ContourIndex.h"
-#include "tiling/Geometry.h"
-#include "tiling/Selection.h"
-#include "tiling/Shell.h"
-#include "tiling/StatusLine.h"
+#include "tiling/ShapeCorners.h"
 #include "tiling/Tiling.h"
 
 namespace rho {
@@ -128,7 +125,7 @@ private:
 };
 
 template <class Store>
-bool rebuildContour(Tiling& t, Shell& shell, Store& store) {
+bool rebuildWith(Tiling& t, RebuildObserver& observer, Store& store) {
     if (t.shapeLast < 0) {
         t.contourLast = -1;
         return true;
@@ -136,15 +133,13 @@ bool rebuildContour(Tiling& t, Shell& shell, Store& store) {
     store.buildRecords(t.shapes[0]);
     store.start();
     t.contourLast = store.liveCount() - 1;
-    t.statusText = "calculating conturs";
-    shell.setProgressRange(0, t.shapeLast);
+    observer.started(t.shapeLast);
 
     bool failed = false;
     for (int i = 1; i <= t.shapeLast; ++i) {
-        shell.setProgressPosition(i);
         store.buildRecords(t.shapes[i]);
         t.contourLast = store.liveCount() - 1;
-        refreshStatusLine(t, shell);
+        observer.shapeStarted(i);
         const MergeOutcome r = store.merge();
         if (r == MergeOutcome::Merged) continue;
         failed = true;
@@ -152,13 +147,9 @@ bool rebuildContour(Tiling& t, Shell& shell, Store& store) {
         if (r == MergeOutcome::Full) break;
         // Flip the conflicting shape's selection so that the user finds it.
         flipSelection(t.shapes[i]);
-        drawShape(t, shell, shell.viewSurface(), t.shapes[i], kNormal);
+        observer.shapeRefused(i);
     }
     store.finish();
-
-    shell.setProgressPosition(0);
-    announce(t, shell, "idle");
-    if (failed) shell.messageBox("Contur calculation failed", Buttons::Ok);
     return !failed;
 }
 
@@ -268,16 +259,14 @@ void removePoint(Tiling& t, int pointIndex) {
     --t.contourLast;
 }
 
-bool recalculateContour(Tiling& t, Shell& shell) {
+bool rebuildContour(Tiling& t, RebuildObserver& observer) {
     IndexStore store(t);
-    return rebuildContour(t, shell, store);
+    return rebuildWith(t, observer, store);
 }
 
-bool recalculateContourLinear(Tiling& t, Shell& shell) {
+bool rebuildContourLinear(Tiling& t, RebuildObserver& observer) {
     TableStore store(t);
-    return rebuildContour(t, shell, store);
+    return rebuildWith(t, observer, store);
 }
-
-void recalculatecontour1Click(Tiling& t, Shell& shell) { recalculateContour(t, shell); }
 
 }  // namespace rho

@@ -8,7 +8,6 @@
 namespace rho {
 
 struct Tiling;
-class Shell;
 
 // Computes s's corners and fills the corner scratch records with their
 // positions and the sectors s covers there (byte 10 stays 0).
@@ -64,18 +63,28 @@ bool removeFromContour(Tiling& t, int shapeIndex);
 // is ignored.
 void removePoint(Tiling& t, int pointIndex);
 
-// Rebuilds the contour from the shape table. Refused shapes get their
-// color negated and are drawn; one "Contur calculation failed" message
-// follows when any was refused or the table ran full (merging stops there
-// and keeps what it has). Returns true when nothing was refused.
-bool recalculateContour(Tiling& t, Shell& shell);
+// What a rebuild reports as it goes, so that a caller can show progress
+// and point out refused shapes.
+class RebuildObserver {
+public:
+    virtual ~RebuildObserver() = default;
+    // Before the second shape is merged; the first one already stands.
+    virtual void started(int /*shapeLast*/) {}
+    // Shape i's corner records are built and the contour last index is current.
+    virtual void shapeStarted(int /*shapeIndex*/) {}
+    // Shape i overlapped what stood; its selection has been flipped.
+    virtual void shapeRefused(int /*shapeIndex*/) {}
+};
+
+// Rebuilds the contour from the shape table, shape by shape. A refused
+// shape gets its selection flipped and merging goes on; a full table stops
+// the merging and the contour keeps what it has. Returns true when nothing
+// was refused.
+bool rebuildContour(Tiling& t, RebuildObserver& observer);
 
 // The same rebuild with the plain matching scan and the contour table
 // itself as working store; slower, kept as the reference for the indexed
 // rebuild above.
-bool recalculateContourLinear(Tiling& t, Shell& shell);
-
-// "recalculate contour" in the tools menu.
-void recalculatecontour1Click(Tiling& t, Shell& shell);
+bool rebuildContourLinear(Tiling& t, RebuildObserver& observer);
 
 }  // namespace rho

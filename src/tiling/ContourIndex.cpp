@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "render/MatrixStack.h"
-#include "tiling/Geometry.h"
+#include "geometry/Geometry.h"
+#include "geometry/MatrixStack.h"
+#include "tiling/ShapeCorners.h"
 #include "tiling/Tiling.h"
 
 namespace rho {

@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "tiling/StatusLine.h"
 #include "tiling/Tiling.h"
 
 namespace rho {
@@ -44,16 +43,12 @@ void sortShapes(Tiling& t, Key key) {
 
 }  // namespace
 
-void orderShapes(Tiling& t, Shell& shell) {
-    announce(t, shell, "ordering shapes");
+void sortIntoRows(Tiling& t) {
     if (t.shapeLast >= kMaxShapes) t.shapeLast = kMaxShapes - 1;
     // The y pass starts from the x order, so shapes of one row mostly keep
     // their left-to-right order.
     sortShapes(t, [](const TileShape& s) { return s.x; });
     sortShapes(t, [](const TileShape& s) { return s.y; });
-    announce(t, shell, "idle");
 }
-
-void ordershapes1Click(Tiling& t, Shell& shell) { orderShapes(t, shell); }
 
 }  // namespace rho

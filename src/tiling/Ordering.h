@@ -1,12 +1,10 @@
 #pragma once
-// "order shapes": the shape table sorted into rows (Shell sort by x, then by y).
+// The shape table sorted into rows (Shell sort by x, then by y).
 
 namespace rho {
 
 struct Tiling;
-class Shell;
 
-void orderShapes(Tiling& t, Shell& shell);
-void ordershapes1Click(Tiling& t, Shell& shell);
+void sortIntoRows(Tiling& t);
 
 }  // namespace rho

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "geometry/Primitives.h"
+
 namespace rho {
 
 using Color = uint32_t;  // 0x00BBGGRR, red in the low byte
@@ -33,8 +35,13 @@ struct TileShape {
     int32_t color = 1;
 };
 
+// Negates a shape's color, flipping its selection. The one value without a
+// positive twin is left alone rather than overflow.
+inline void flipSelection(TileShape& s) {
+    if (s.color != INT32_MIN) s.color = -s.color;
+}
+
 constexpr int kSectorBytes = 11;  // ten sectors and one reserved byte
-constexpr int kSectors = 10;
 
 // One boundary point. sectors[k] is 1 when sector k (from 90 + 36k degrees
 // to 90 + 36(k+1) degrees) is covered by a shape at this point.
@@ -42,17 +49,6 @@ struct ContourVertex {
     uint8_t sectors[kSectorBytes] = {};
     double x = 0.0;
     double y = 0.0;
-};
-
-struct Point2 {
-    double x = 0.0;
-    double y = 0.0;
-};
-
-// Four corners of a rhomb followed by the centre they belong to.
-struct ShapeTemplate {
-    Point2 corners[4];
-    Point2 centre;
 };
 
 struct BoundingBox {

@@ -5,11 +5,10 @@
 // reference.
 
 #include <cstdint>
-#include <memory>
 #include <string>
 
-#include "seteditor/SetDesign.h"
 #include "tiling/Records.h"
+#include "tiling/SetDesign.h"
 
 namespace rho {
 
@@ -79,28 +78,8 @@ struct Tiling {
     int contourCount() const { return contourLast + 1; }
 };
 
-class Shell;
-
-// Printer facts that the creation step needs (filled in by the printing code
-// when a printer is installed).
-struct PrinterState {
-    bool installed = false;
-    double pageAspect = 1.0;  // printable width / height
-};
-
-// The main window's creation step for the document, without the window
-// itself: defaults, palette (entries 1 and 2 from the desktop), templates,
-// empty tables, bounding box, transform stack and first view, file name.
-void initTiling(Tiling& t, Shell& shell, const PrinterState& printer = {});
-
-// Allocates a tiling on the heap and runs the creation step.
-std::unique_ptr<Tiling> createTiling(Shell& shell, const PrinterState& printer = {});
-
 // The default palette; entries 1 and 2 are the given desktop colours.
 void setDefaultPalette(Tiling& t, Color buttonFace, Color window);
-
-// "rho 2.0 " followed by the file name.
-void setFileName(Tiling& t, const std::string& path, Shell& shell);
 
 Color rgb(int r, int g, int b);
 

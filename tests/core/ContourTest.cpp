@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "edit/ContourRecalculation.h"
+#include "edit/Selection.h"
+#include "geometry/Geometry.h"
 #include "support/DeflatedTiling.h"
 #include "support/Placing.h"
 #include "tiling/Contour.h"
-#include "tiling/Geometry.h"
-#include "tiling/Selection.h"
+#include "tiling/ShapeCorners.h"
 
 namespace rho {
 namespace {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "edit/Creation.h"
 #include "io/Export.h"
 #include "render/View.h"
 #include "support/FakeShell.h"

@@ -2,10 +2,12 @@
 
 #include <cstring>
 
-#include "render/MatrixStack.h"
+#include "edit/Creation.h"
+#include "geometry/Geometry.h"
+#include "geometry/MatrixStack.h"
 #include "render/View.h"
 #include "support/FakeShell.h"
-#include "tiling/Geometry.h"
+#include "tiling/ShapeCorners.h"
 #include "tiling/Tiling.h"
 
 namespace rho {

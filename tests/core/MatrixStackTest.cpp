@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "render/MatrixStack.h"
+#include "geometry/MatrixStack.h"
 #include "tiling/Records.h"
 
 namespace rho {

@@ -4,12 +4,14 @@
 #include <tuple>
 #include <utility>
 
+#include "edit/EditTool.h"
+#include "edit/OrderShapes.h"
+#include "edit/Selection.h"
+#include "edit/SelectionTools.h"
+#include "geometry/Geometry.h"
 #include "support/Placing.h"
-#include "tiling/EditTool.h"
-#include "tiling/Geometry.h"
 #include "tiling/Ordering.h"
-#include "tiling/Selection.h"
-#include "tiling/SelectionTools.h"
+#include "tiling/ShapeCorners.h"
 
 namespace rho {
 namespace {

@@ -8,13 +8,15 @@
 #include <tuple>
 #include <vector>
 
+#include "edit/Creation.h"
 #include "generate/Colorize.h"
 #include "generate/Quasitiler.h"
 #include "generate/QuasitilerDialog.h"
+#include "geometry/Geometry.h"
 #include "support/FakeShell.h"
 #include "tiling/Contour.h"
-#include "tiling/Geometry.h"
 #include "tiling/Ordering.h"
+#include "tiling/ShapeCorners.h"
 #include "tiling/Tiling.h"
 
 namespace rho {

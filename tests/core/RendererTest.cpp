@@ -3,8 +3,9 @@
 #include <cmath>
 #include <random>
 
+#include "edit/Creation.h"
+#include "geometry/MatrixStack.h"
 #include "render/CornerPixels.h"
-#include "render/MatrixStack.h"
 #include "render/Renderer.h"
 #include "render/View.h"
 #include "support/FakeShell.h"

@@ -10,6 +10,7 @@
 #include <iterator>
 #include <tuple>
 
+#include "edit/Creation.h"
 #include "io/DocumentCommands.h"
 #include "io/TilingFile.h"
 #include "support/FakeShell.h"

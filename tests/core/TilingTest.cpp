@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "render/MatrixStack.h"
+#include "edit/Creation.h"
+#include "edit/StatusLine.h"
+#include "geometry/MatrixStack.h"
 #include "support/FakeShell.h"
-#include "tiling/StatusLine.h"
 #include "tiling/Tiling.h"
 
 namespace rho {
@@ -40,6 +41,14 @@ TEST(Tiling, CreationDefaultsAndStatusLine) {
     EXPECT_EQ(shell.panels[0], "shapes:3 contour:7");
     EXPECT_EQ(shell.panels[1], "tool: set origo & bounding box");
     EXPECT_EQ(shell.panels[2], "calculating conturs");
+}
+
+// With a printer the bounding box keeps the page's proportions.
+TEST(Tiling, CreationWithPrinterKeepsPageProportions) {
+    test::FakeShell shell(583, 415);
+    auto t = createTiling(shell, PrinterState{true, 0.75});
+    EXPECT_EQ(t->ratioMode, 1);
+    EXPECT_EQ(t->pageAspect, 0.75);
 }
 
 }  // namespace

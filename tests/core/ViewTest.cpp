@@ -3,7 +3,8 @@
 #include <cstring>
 #include <utility>
 
-#include "render/MatrixStack.h"
+#include "edit/Creation.h"
+#include "geometry/MatrixStack.h"
 #include "render/View.h"
 #include "support/FakeShell.h"
 #include "tiling/Tiling.h"

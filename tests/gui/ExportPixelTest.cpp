@@ -6,12 +6,14 @@
 
 #include "app/QtBitmap.h"
 #include "app/QtSurface.h"
+#include "edit/Creation.h"
+#include "geometry/Geometry.h"
 #include "io/Export.h"
 #include "render/Renderer.h"
 #include "render/View.h"
 #include "support/FakeShell.h"
 #include "support/TempDir.h"
-#include "tiling/Geometry.h"
+#include "tiling/ShapeCorners.h"
 #include "tiling/Tiling.h"
 
 namespace rho {

@@ -4,6 +4,7 @@
 #include <random>
 
 #include "app/QtSurface.h"
+#include "edit/Creation.h"
 #include "render/Renderer.h"
 #include "render/View.h"
 #include "support/FakeShell.h"

@@ -5,12 +5,14 @@
 #include <cstdio>
 #include <regex>
 
+#include "edit/ContourRecalculation.h"
+#include "edit/Creation.h"
+#include "edit/Placement.h"
 #include "generate/Quasitiler.h"
 #include "io/TilingFile.h"
 #include "support/FakeShell.h"
 #include "support/TempDir.h"
 #include "tiling/Contour.h"
-#include "tiling/Placement.h"
 #include "tiling/Tiling.h"
 
 namespace rho {

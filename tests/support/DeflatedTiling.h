@@ -9,7 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "tiling/Geometry.h"
+#include "geometry/Geometry.h"
+#include "tiling/ShapeCorners.h"
 #include "tiling/Tiling.h"
 
 namespace rho::test {

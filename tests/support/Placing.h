@@ -9,8 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "edit/Creation.h"
+#include "edit/Placement.h"
 #include "support/FakeShell.h"
-#include "tiling/Placement.h"
 #include "tiling/Tiling.h"
 
 namespace rho::test {

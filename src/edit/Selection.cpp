@@ -1,10 +1,10 @@
-#include "tiling/Selection.h"
+#include "edit/Selection.h"
 
 #include <algorithm>
 
+#include "edit/StatusLine.h"
 #include "render/Renderer.h"
 #include "tiling/Contour.h"
-#include "tiling/StatusLine.h"
 #include "tiling/Tiling.h"
 
 namespace rho {

@@ -1,4 +1,4 @@
-#include "tiling/StatusLine.h"
+#include "edit/StatusLine.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,9 +1,6 @@
-#include "tiling/Geometry.h"
+#include "geometry/Geometry.h"
 
 #include <cmath>
-
-#include "render/MatrixStack.h"
-#include "tiling/Tiling.h"
 
 namespace rho {
 
@@ -23,29 +20,6 @@ ShapeTemplate makeTemplate(double alpha) {
     return tpl;
 }
 
-void buildTemplates(Tiling& t) {
-    t.smallTemplate = makeTemplate(kSmallAngleRad);
-    t.largeTemplate = makeTemplate(kLargeAngleRad);
-}
-
-const ShapeTemplate& templateFor(const Tiling& t, int32_t kind) {
-    return kind == kSmallShape ? t.smallTemplate : t.largeTemplate;
-}
-
-void computeCorners(Tiling& t, const TileShape& s) {
-    const ShapeTemplate& tpl = templateFor(t, s.kind);
-    MatrixStack& ms = matrixStack();
-    ms.pushMatrix();
-    ms.loadIdentity();
-    ms.translate(s.x, s.y, 0.0);
-    ms.rotateZ(s.angle * 36.0);
-    for (int j = 0; j < 4; ++j) {
-        ms.transformPoint(tpl.corners[j].x, tpl.corners[j].y, t.cornerBuffer[j].x, t.cornerBuffer[j].y);
-    }
-    t.cornerBufferCentre = {s.x, s.y};
-    ms.popMatrix();
-}
-
 void cornerSectorPattern(int32_t kind, int32_t angle, int corner, uint8_t out[kSectors]) {
     // Offsets of the sectors each corner covers, relative to the shape's angle.
     struct Run {
@@ -56,7 +30,7 @@ void cornerSectorPattern(int32_t kind, int32_t angle, int corner, uint8_t out[kS
     static constexpr Run kLargeRuns[4] = {{8, 2}, {5, 3}, {3, 2}, {0, 3}};
     for (int k = 0; k < kSectors; ++k) out[k] = 0;
     if (corner < 0 || corner > 3) return;
-    const Run run = (kind == kSmallShape ? kSmallRuns : kLargeRuns)[corner];
+    const Run run = (kind == 0 ? kSmallRuns : kLargeRuns)[corner];
     // Reduce the angle so that a value outside 0..9 still yields a valid index.
     const int base = ((angle % kSectors) + kSectors) % kSectors;
     for (int m = 0; m < run.count; ++m) out[(base + run.first + m) % kSectors] = 1;
@@ -72,18 +46,6 @@ bool nearWithin5(double ax, double ay, double bx, double by) {
 
 bool pointInBox(int32_t px, int32_t py, int32_t left, int32_t top, int32_t width, int32_t height) {
     return left < px && px < left + width && top < py && py < top + height;
-}
-
-int pickShape(const Tiling& t, int32_t windowX, int32_t windowY) {
-    const MatrixStack& ms = matrixStack();
-    int found = -1;
-    for (int i = 0; i <= t.shapeLast; ++i) {
-        double wx = 0.0;
-        double wy = 0.0;
-        ms.transformPoint(t.shapes[i].x, t.shapes[i].y, wx, wy);
-        if (nearWithin10(wx, wy, windowX, windowY)) found = i;
-    }
-    return found;
 }
 
 }  // namespace rho

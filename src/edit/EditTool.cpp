@@ -1,12 +1,13 @@
-#include "tiling/EditTool.h"
+#include "edit/EditTool.h"
 
 #include <algorithm>
 
+#include "edit/Placement.h"
+#include "edit/StatusLine.h"
+#include "geometry/Geometry.h"
 #include "render/View.h"
-#include "tiling/Geometry.h"
-#include "tiling/Placement.h"
+#include "tiling/ShapeCorners.h"
 #include "tiling/Shell.h"
-#include "tiling/StatusLine.h"
 #include "tiling/Tiling.h"
 
 namespace rho {

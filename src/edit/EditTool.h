@@ -3,7 +3,7 @@
 // of it; with a floating shape, a left click turns it, a left press inside
 // its centre box drags it, a right click attaches it.
 
-#include "tiling/MouseTool.h"
+#include "edit/MouseTool.h"
 
 namespace rho {
 

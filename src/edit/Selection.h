@@ -12,12 +12,6 @@ namespace rho {
 struct Tiling;
 class Shell;
 
-// Negates a shape's color, flipping its selection. The one value without a
-// positive twin is left alone rather than overflow.
-inline void flipSelection(TileShape& s) {
-    if (s.color != INT32_MIN) s.color = -s.color;
-}
-
 // edit > select
 void smallshapes1Click(Tiling& t, Shell& shell);
 void largeshapes1Click(Tiling& t, Shell& shell);

@@ -1,11 +1,12 @@
-#include "tiling/Placement.h"
+#include "edit/Placement.h"
 
+#include "edit/StatusLine.h"
+#include "geometry/Geometry.h"
 #include "render/Renderer.h"
 #include "render/View.h"
 #include "tiling/Contour.h"
-#include "tiling/Geometry.h"
+#include "tiling/ShapeCorners.h"
 #include "tiling/Shell.h"
-#include "tiling/StatusLine.h"
 #include "tiling/Tiling.h"
 
 namespace rho {

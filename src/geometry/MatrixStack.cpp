@@ -1,4 +1,4 @@
-#include "render/MatrixStack.h"
+#include "geometry/MatrixStack.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 // deselects all) and the erase tool (a click deletes the shape under the
 // pointer) of the main view.
 
-#include "tiling/MouseTool.h"
+#include "edit/MouseTool.h"
 
 namespace rho {
 

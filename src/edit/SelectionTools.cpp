@@ -1,8 +1,9 @@
-#include "tiling/SelectionTools.h"
+#include "edit/SelectionTools.h"
 
+#include "edit/Selection.h"
+#include "geometry/Geometry.h"
 #include "render/Renderer.h"
-#include "tiling/Geometry.h"
-#include "tiling/Selection.h"
+#include "tiling/ShapeCorners.h"
 #include "tiling/Shell.h"
 #include "tiling/Tiling.h"
 
