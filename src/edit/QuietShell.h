@@ -36,6 +36,7 @@ public:
     void setCaption(const std::string&) override {}
     void setMenuChecked(const std::string&, bool) override {}
     void setMenuEnabled(const std::string&, bool) override {}
+    void setButtonDown(const std::string&, bool) override {}
     // The classic desktop colours: button face (212, 208, 200), window white.
     Color systemColor(SystemColor which) const override {
         return which == SystemColor::ButtonFace ? 0xc8d0d4 : which == SystemColor::ButtonShadow ? 0x808080 : 0xffffff;

@@ -70,6 +70,8 @@ public:
     virtual void setCaption(const std::string& caption) = 0;
     virtual void setMenuChecked(const std::string& item, bool checked) = 0;
     virtual void setMenuEnabled(const std::string& item, bool enabled) = 0;
+    // Puts a speed button (named by its hint) down or up.
+    virtual void setButtonDown(const std::string& hint, bool down) = 0;
 
     virtual Color systemColor(SystemColor which) const = 0;
     virtual int screenWidth() const = 0;

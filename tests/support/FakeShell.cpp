@@ -44,6 +44,13 @@ std::optional<FileChoice> FakeShell::openFileDialog(const FileDialogRequest& req
     return c;
 }
 
+std::optional<Color> FakeShell::colorDialog(Color) {
+    if (colorChoices.empty()) return std::nullopt;
+    auto c = colorChoices.front();
+    colorChoices.pop_front();
+    return c;
+}
+
 std::optional<FileChoice> FakeShell::saveFileDialog(const FileDialogRequest& request) {
     dialogs.push_back({true, request});
     if (fileChoices.empty()) return std::nullopt;

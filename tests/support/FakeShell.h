@@ -3,6 +3,7 @@
 // queues filled by the test.
 
 #include <deque>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,6 +32,7 @@ public:
     // message box answers with its first button.
     std::deque<Answer> answers;
     std::deque<std::optional<FileChoice>> fileChoices;
+    std::deque<std::optional<Color>> colorChoices;
 
     // What was asked.
     std::vector<ShownMessage> messages;
@@ -47,6 +49,8 @@ public:
     bool bitmapSavesFail = false;
     int bitmapWidth = -1, bitmapHeight = -1;  // size of the last bitmap made
     std::vector<std::string> savedBitmaps;     // paths saved to
+    // Menu check marks, enabled states and speed buttons, by caption or hint.
+    std::map<std::string, bool> menuChecked, menuEnabled, buttonDown;
 
     // The view surface; tests may point it at a pixel surface.
     Surface* surface = &recording;
@@ -61,7 +65,7 @@ public:
     Answer messageBox(const std::string& text, Buttons buttons) override;
     std::optional<FileChoice> openFileDialog(const FileDialogRequest& request) override;
     std::optional<FileChoice> saveFileDialog(const FileDialogRequest& request) override;
-    std::optional<Color> colorDialog(Color) override { return std::nullopt; }
+    std::optional<Color> colorDialog(Color initial) override;
     void setStatusPanels(std::string_view shapes, std::string_view tool, std::string_view status) override;
     void setProgressRange(int, int maximum) override { progressMax = maximum; }
     void setProgressPosition(int position) override;
@@ -71,8 +75,9 @@ public:
     int clientWidth() const override { return width_; }
     int clientHeight() const override { return height_; }
     void setCaption(const std::string& text) override { caption = text; }
-    void setMenuChecked(const std::string&, bool) override {}
-    void setMenuEnabled(const std::string&, bool) override {}
+    void setMenuChecked(const std::string& item, bool checked) override { menuChecked[item] = checked; }
+    void setMenuEnabled(const std::string& item, bool enabled) override { menuEnabled[item] = enabled; }
+    void setButtonDown(const std::string& hint, bool down) override { buttonDown[hint] = down; }
     Color systemColor(SystemColor which) const override;
     int screenWidth() const override { return screenW; }
     int screenHeight() const override { return screenH; }
