@@ -29,6 +29,9 @@ TEST(FileDropWidget, DropHandsLocalPathsInOrderAndFollowsEnableDrop) {
     EXPECT_TRUE(window.acceptDrops());
 
     std::unique_ptr<QMimeData> data(filesData({"/tmp/tilings/star.rho", "/tmp/my.dir/a.b.rho", "/tmp/plain"}));
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&window, &drop);
     ASSERT_EQ(drops, 1);
