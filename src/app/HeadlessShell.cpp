@@ -6,11 +6,11 @@ namespace rho {
 
 namespace {
 
-// A bitmap saved in the shell's chosen format.
+// A bitmap encoded in the shell's chosen format.
 class FormatBitmap : public QtBitmap {
 public:
     FormatBitmap(int w, int h, std::string format) : QtBitmap(w, h), format_(std::move(format)) {}
-    bool saveBmp(const std::string& path) override { return saveAs(path, format_.c_str()); }
+    bool encode(std::string& bytes) override { return encodeAs(bytes, format_.c_str()); }
 
 private:
     std::string format_;

@@ -1,6 +1,8 @@
 #include "app/QtBitmap.h"
 
-#include <QSaveFile>
+#include <QBuffer>
+#include <QByteArray>
+#include <QImageWriter>
 
 namespace rho {
 
@@ -13,21 +15,20 @@ const QImage& QtBitmap::image() {
     return image_;
 }
 
-bool QtBitmap::saveAs(const std::string& path, const char* format) {
+bool QtBitmap::encodeAs(std::string& bytes, const char* format) {
     surface_.flush();
-    // QSaveFile writes beside the target and renames only on commit.
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (!image_.save(&file, format)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    if (!buffer.open(QIODevice::WriteOnly)) return false;
+    QImageWriter writer(&buffer, format);
+    if (!writer.write(image_)) return false;
+    bytes.assign(encoded.constData(), static_cast<std::size_t>(encoded.size()));
+    return true;
 }
 
-bool QtBitmap::saveBmp(const std::string& path) {
+bool QtBitmap::encode(std::string& bytes) {
     // RGB32 images are written as 24 bits per pixel.
-    return saveAs(path, "BMP");
+    return encodeAs(bytes, "BMP");
 }
 
 }  // namespace rho

@@ -1,6 +1,7 @@
 #pragma once
-// An offscreen bitmap over a QImage, saved as a 24-bit Windows bitmap or
-// in any format Qt writes.
+// An offscreen bitmap over a QImage, encoded as a 24-bit Windows bitmap or
+// in any format Qt writes. The bytes are kept in memory; the caller saves
+// them, so Qt never sees the file's name.
 
 #include <QImage>
 #include <string>
@@ -14,9 +15,9 @@ class QtBitmap : public OffscreenBitmap {
 public:
     QtBitmap(int width, int height);
     Surface& surface() override { return surface_; }
-    bool saveBmp(const std::string& path) override;
-    // Saves in the format Qt takes from `format` ("BMP", "PNG"), all or nothing.
-    bool saveAs(const std::string& path, const char* format);
+    bool encode(std::string& bytes) override;
+    // Encodes in the format Qt takes from `format` ("BMP", "PNG").
+    bool encodeAs(std::string& bytes, const char* format);
     const QImage& image();
 
 private:

@@ -282,8 +282,7 @@ int exportTiling(const std::vector<std::string>& a, std::ostream& out, std::ostr
     if (ext == "ps") {
         ok = writePostScript(t, s.shell, a[2]);
     } else if (ext == "svg") {
-        ok = writeSvg(t, box, a[2]);
-        if (!ok) s.shell.messages.push_back("Error writing file");
+        ok = writeSvg(t, s.shell, box, a[2]);
     } else {
         t.box = box;
         t.zoom = zoom;
@@ -294,7 +293,6 @@ int exportTiling(const std::vector<std::string>& a, std::ostream& out, std::ostr
         const BitmapResult result = renderBitmap(t, s.shell, a[2]);
         ok = result == BitmapResult::Written;
         if (result == BitmapResult::TooLarge) s.shell.messages.push_back("Out of memory. Can not render bitmap.");
-        if (result == BitmapResult::WriteFailed) s.shell.messages.push_back("Error writing file");
     }
     if (!ok) {
         err << "rhotool: " << a[2] << ":\n";

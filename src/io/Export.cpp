@@ -6,7 +6,7 @@
 
 #include "edit/StatusLine.h"
 #include "geometry/MatrixStack.h"
-#include "io/AtomicFile.h"
+#include "io/FileOutput.h"
 #include "io/TilingFile.h"
 #include "render/CornerPixels.h"
 #include "render/Renderer.h"
@@ -66,18 +66,10 @@ std::string postScriptText(const Tiling& t, Shell* progress) {
 bool writePostScript(Tiling& t, Shell& shell, const std::string& path) {
     announce(t, shell, "saving PostScript document");
     AtomicFile file;
-    if (!file.open(path)) {
-        shell.messageBox("Can not create file", Buttons::OkCancel);
-        shell.messageBox("Error writing file", Buttons::OkCancel);
-        return false;
-    }
+    if (!openForSaving(file, shell, path)) return false;
     const std::string text = postScriptText(t, &shell);
-    const bool ok = file.write(text) && file.commit();
     shell.setProgressPosition(0);
-    if (!ok) {
-        shell.messageBox("Error writing file", Buttons::OkCancel);
-        return false;
-    }
+    if (!finishSaving(file, shell, text)) return false;
     announce(t, shell, "idle");
     return true;
 }
@@ -98,6 +90,9 @@ BitmapResult renderBitmap(Tiling& t, Shell& shell, const std::string& path) {
         return BitmapResult::TooLarge;
     const int width = area.width();
     const int height = area.height();
+    // A target that cannot be written is refused before any drawing.
+    AtomicFile file;
+    if (!openForSaving(file, shell, path)) return BitmapResult::WriteFailed;
     std::unique_ptr<OffscreenBitmap> bitmap = shell.createBitmap(width, height);
     if (!bitmap) return BitmapResult::TooLarge;
 
@@ -118,13 +113,15 @@ BitmapResult renderBitmap(Tiling& t, Shell& shell, const std::string& path) {
         drawShapeBody(t, surface, t.shapes[i], kNormal, cull * width, cull * height, &mapper);
     ms.popMatrix();
 
-    return bitmap->saveBmp(path) ? BitmapResult::Written : BitmapResult::WriteFailed;
+    // The picture is encoded in memory and saved like every other file.
+    std::string bytes;
+    if (!bitmap->encode(bytes)) file.discard();
+    bitmap.reset();
+    return finishSaving(file, shell, bytes) ? BitmapResult::Written : BitmapResult::WriteFailed;
 }
 
 bool writeBitmap(Tiling& t, Shell& shell, const std::string& path) {
-    const BitmapResult result = renderBitmap(t, shell, path);
-    if (result == BitmapResult::WriteFailed) shell.messageBox("Error writing file", Buttons::OkCancel);
-    return result == BitmapResult::Written;
+    return renderBitmap(t, shell, path) == BitmapResult::Written;
 }
 
 bool writeRaw(Tiling&, Shell&, const std::string&) { return true; }
@@ -139,11 +136,8 @@ void exporttile1Click(Tiling& t, Shell& shell) {
     switch (choice->filterIndex) {
     case 1: writePostScript(t, shell, choice->path); break;
     case 2: {
-        const BitmapResult result = renderBitmap(t, shell, choice->path);
-        if (result == BitmapResult::TooLarge)
+        if (renderBitmap(t, shell, choice->path) == BitmapResult::TooLarge)
             shell.messageBox("Out of memory. Can not render bitmap.", Buttons::Ok);
-        else if (result == BitmapResult::WriteFailed)
-            shell.messageBox("Error writing file", Buttons::OkCancel);
         break;
     }
     case 3: writeRaw(t, shell, choice->path); break;

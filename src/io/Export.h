@@ -28,10 +28,13 @@ struct BitmapArea {
 BitmapArea bitmapArea(const Tiling& t);
 
 // Renders the bounding box's part of the view into an offscreen bitmap and
-// saves it as a Windows bitmap. TooLarge when the picture is wider or
-// higher than five screens or has no pixels at all; nothing is written then.
+// saves it as a Windows bitmap (in full or not at all). TooLarge when the
+// picture is wider or higher than five screens or has no pixels at all;
+// nothing is written or shown then. WriteFailed after the messages of a
+// failed save ("Can not create file", "Error writing file"); the previous
+// file stays as it was.
 BitmapResult renderBitmap(Tiling& t, Shell& shell, const std::string& path);
-// True when the bitmap was written. A failed save shows "Error writing file".
+// True when the bitmap was written; shows what renderBitmap shows.
 bool writeBitmap(Tiling& t, Shell& shell, const std::string& path);
 
 // Writes nothing and succeeds.

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "geometry/Geometry.h"
-#include "io/AtomicFile.h"
+#include "io/FileOutput.h"
 #include "io/TilingFile.h"
 #include "tiling/ShapeCorners.h"
 #include "tiling/Tiling.h"
@@ -79,9 +79,9 @@ std::string svgText(Tiling& t, const BoundingBox& box) {
     return out;
 }
 
-bool writeSvg(Tiling& t, const BoundingBox& box, const std::string& path) {
+bool writeSvg(Tiling& t, Shell& shell, const BoundingBox& box, const std::string& path) {
     AtomicFile file;
-    return file.open(path) && file.write(svgText(t, box)) && file.commit();
+    return openForSaving(file, shell, path) && finishSaving(file, shell, svgText(t, box));
 }
 
 }  // namespace rho

@@ -11,10 +11,12 @@
 namespace rho {
 
 struct Tiling;
+class Shell;
 
 std::string svgText(Tiling& t, const BoundingBox& box);
 
-// Writes the drawing to `path`, in full or not at all.
-bool writeSvg(Tiling& t, const BoundingBox& box, const std::string& path);
+// Writes the drawing to `path`, in full or not at all; a failure shows
+// "Can not create file" (when the file cannot be made) and "Error writing file".
+bool writeSvg(Tiling& t, Shell& shell, const BoundingBox& box, const std::string& path);
 
 }  // namespace rho

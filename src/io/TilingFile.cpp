@@ -13,7 +13,7 @@
 #include <new>
 
 #include "edit/StatusLine.h"
-#include "io/AtomicFile.h"
+#include "io/FileOutput.h"
 #include "render/Renderer.h"
 #include "tiling/Shell.h"
 
@@ -232,26 +232,18 @@ bool writeTiling(Tiling& t, Shell& shell, const std::string& path) {
     announce(t, shell, "saving file");
 
     AtomicFile file;
-    if (!file.open(path)) {
-        shell.messageBox("Can not create file", Buttons::OkCancel);
-        shell.messageBox("Error writing file", Buttons::OkCancel);
-        return false;
-    }
+    if (!openForSaving(file, shell, path)) return false;
 
     std::unique_ptr<char[]> buffer(new (std::nothrow) char[textCapacity(t)]);
     const std::size_t size = buffer ? formatTables(t, &shell, buffer.get()) : 0;
+    shell.setProgressPosition(0);
 
     // The previous file is replaced only when every byte reached the disk
     // without an error; otherwise it stays as it was and the new one goes.
-    const bool ok = buffer && file.write(std::string_view(buffer.get(), size)) && file.commit();
-    if (!ok) {
-        shell.setProgressPosition(0);
-        shell.messageBox("Error writing file", Buttons::OkCancel);
-        return false;
-    }
+    if (!buffer) file.discard();
+    if (!finishSaving(file, shell, std::string_view(buffer.get(), size))) return false;
 
     t.statusText = "idle";
-    shell.setProgressPosition(0);
     refreshStatusLine(t, shell);
     return true;
 }

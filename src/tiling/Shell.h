@@ -36,12 +36,16 @@ struct FileChoice {
 
 enum class SystemColor { ButtonFace, Window, ButtonShadow, ButtonHighlight };
 
-// An offscreen picture that can be drawn on and saved as a Windows bitmap.
+// An offscreen picture that can be drawn on and encoded as the bytes of a
+// picture file (a Windows bitmap unless the shell chose another format).
+// The caller writes the bytes, so every picture is saved like every other
+// file of the program.
 class OffscreenBitmap {
 public:
     virtual ~OffscreenBitmap() = default;
     virtual Surface& surface() = 0;
-    virtual bool saveBmp(const std::string& path) = 0;
+    // Replaces `bytes` with the picture's file; false when it cannot be encoded.
+    virtual bool encode(std::string& bytes) = 0;
 };
 
 class Shell {

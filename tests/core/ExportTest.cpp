@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "edit/Creation.h"
 #include "io/Export.h"
@@ -48,7 +49,7 @@ TEST_F(ExportTest, PostScriptWriteReportsFailures) {
     t->shapeLast = 0;
     ASSERT_TRUE(writePostScript(*t, shell, dir / "tile.ps"));
     EXPECT_EQ(slurp(dir / "tile.ps"), postScriptText(*t));
-    EXPECT_EQ(t->statusText, "idle");
+    EXPECT_EQ(shell.panels[2], "idle");
 
     EXPECT_FALSE(writePostScript(*t, shell, dir / "missing/tile.ps"));
     EXPECT_EQ(shell.messageTexts(), (std::vector<std::string>{"Can not create file", "Error writing file"}));
@@ -77,20 +78,26 @@ TEST_F(ExportTest, BitmapSizeAndScreenLimit) {
     t->viewOriginX = 33;  // scrolling does not matter
     applyView(*t);
     t->box = {0, 0, 2000, 1000};  // exactly five screens
-    EXPECT_TRUE(writeBitmap(*t, shell, "a.bmp"));
-    EXPECT_EQ(shell.bitmapWidth, 1000);
-    EXPECT_EQ(shell.bitmapHeight, 500);
+    EXPECT_TRUE(writeBitmap(*t, shell, dir / "a.bmp"));
+    EXPECT_EQ(std::pair(shell.bitmapWidth, shell.bitmapHeight), std::pair(1000, 500));
+    EXPECT_EQ(slurp(dir / "a.bmp"), "bitmap 1000x500\n");
     for (BoundingBox refused : {BoundingBox{0, 0, 2002, 1000}, BoundingBox{0, 0, 1, 1000}, BoundingBox{10, 10, -100, 50}})
     {
         t->box = refused;
-        EXPECT_FALSE(writeBitmap(*t, shell, "b.bmp"));
+        EXPECT_FALSE(writeBitmap(*t, shell, dir / "b.bmp"));
     }
-    EXPECT_EQ(shell.savedBitmaps, std::vector<std::string>{"a.bmp"});
+    EXPECT_FALSE(fs::exists(dir / "b.bmp"));
     EXPECT_TRUE(shell.messages.empty());
-    shell.bitmapSavesFail = true;
+}
+
+TEST_F(ExportTest, BitmapThatCannotBeEncodedKeepsThePreviousFile) {
+    std::ofstream(dir / "e.bmp") << "previous";
+    shell.bitmapEncodingFails = true;
     t->box = {0, 0, 100, 100};
-    EXPECT_FALSE(writeBitmap(*t, shell, "e.bmp"));
+    EXPECT_FALSE(writeBitmap(*t, shell, dir / "e.bmp"));
     EXPECT_EQ(shell.messageTexts(), std::vector<std::string>{"Error writing file"});
+    EXPECT_EQ(slurp(dir / "e.bmp"), "previous");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator{}), 1);
 }
 
 TEST_F(ExportTest, CommandDispatchesByFilterEntry) {

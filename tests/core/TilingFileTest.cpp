@@ -1,6 +1,9 @@
 // The tiling file (text, refusals, failed writes), the document commands
 // built on it, and the drop target that hands dropped files to them.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cfloat>
 #include <clocale>
@@ -166,6 +169,7 @@ TEST_F(TilingFile, SaveAndSaveAs) {
     expectDialog("save tiling as", "penrose tiling (*.rho)|*rho");
     EXPECT_EQ(slurp(saved), tilingText(*t));
     expectFile(saved, 0, 0);
+    EXPECT_EQ(shell.panels[2], "idle");  // the status panel after "saving file"
     t->fileName = dir / "gone/a.rho";
     t->modified = 1;
     save1Click(*t, shell);  // named: no dialog, and the failed write leaves the document modified

@@ -3,20 +3,22 @@
 namespace rho::test {
 
 namespace {
-// A bitmap that only records the size it was made with.
+// A bitmap that records what is drawn and encodes as the text
+// "bitmap <width>x<height>\n".
 class RecordingBitmap : public OffscreenBitmap {
 public:
-    RecordingBitmap(FakeShell& shell, int w, int h) : shell_(shell), surface_(w, h) {}
+    RecordingBitmap(FakeShell& shell, int w, int h) : shell_(shell), surface_(w, h), w_(w), h_(h) {}
     Surface& surface() override { return surface_; }
-    bool saveBmp(const std::string& path) override {
-        if (shell_.bitmapSavesFail) return false;
-        shell_.savedBitmaps.push_back(path);
+    bool encode(std::string& bytes) override {
+        if (shell_.bitmapEncodingFails) return false;
+        bytes = "bitmap " + std::to_string(w_) + "x" + std::to_string(h_) + "\n";
         return true;
     }
 
 private:
     FakeShell& shell_;
     RecordingSurface surface_;
+    int w_, h_;
 };
 }  // namespace
 

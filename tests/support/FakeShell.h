@@ -46,9 +46,8 @@ public:
     std::string caption;
     int screenW = 1920, screenH = 1080;
     Color buttonFace = 0xc8d0d4, window = 0xffffff;
-    bool bitmapSavesFail = false;
+    bool bitmapEncodingFails = false;
     int bitmapWidth = -1, bitmapHeight = -1;  // size of the last bitmap made
-    std::vector<std::string> savedBitmaps;     // paths saved to
     // Menu check marks, enabled states and speed buttons, by caption or hint.
     std::map<std::string, bool> menuChecked, menuEnabled, buttonDown;
 
