@@ -143,12 +143,15 @@ enum class LoadResult { Loaded, CannotOpen, Unreadable };
 
 // Reads the whole file into memory, with one read for a regular file.
 LoadResult loadFile(const std::string& path, std::unique_ptr<char[]>& data, std::size_t& size) {
-    // Non-blocking, so that a pipe without a writer is refused instead of
-    // hanging the program; regular files read the same either way.
+    // Opened without blocking, so that a named pipe without a writer cannot
+    // hang the program in open(); read with blocking, so that a pipe whose
+    // writer is still at work is read to its end. A pipe without a writer
+    // reads as empty at once.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return LoadResult::CannotOpen;
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode) || flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
         ::close(fd);
         return LoadResult::CannotOpen;
     }

@@ -127,6 +127,36 @@ TEST_F(TilingFile, FailedWriteKeepsThePreviousFile) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator{}), 1);  // no temporary left
 }
 
+// A pipe is read to its end even when its writer is slow; a named pipe
+// without a writer reads as an empty file at once instead of hanging.
+TEST_F(TilingFile, ReadsPipesWithoutHanging) {
+    const std::string fifo = dir / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    ::alarm(20);  // a reader that blocks ends the run instead of hanging it
+    EXPECT_FALSE(readTiling(*t, shell, fifo));
+    EXPECT_EQ(shell.messageTexts(), Texts{"Error reading file"});
+
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    const pid_t writer = ::fork();
+    if (writer == 0) {
+        ::close(ends[0]);
+        ::usleep(300000);  // the reader is already waiting
+        for (std::size_t i = 0; i < kGood.size(); ++i) {
+            if (::write(ends[1], &kGood[i], 1) != 1) ::_exit(1);
+            if (i == 10) ::usleep(100000);
+        }
+        ::_exit(0);
+    }
+    ::close(ends[1]);
+    const bool read = readTiling(*t, shell, "/proc/self/fd/" + std::to_string(ends[0]));
+    ::close(ends[0]);
+    ::waitpid(writer, nullptr, 0);
+    ::alarm(0);
+    EXPECT_TRUE(read);
+    EXPECT_EQ(tilingText(*t), kGood);
+}
+
 TEST_F(TilingFile, NewAsksWhenModifiedOrNamedAndOpenTakesOnlyAnAcceptedFile) {
     addShape(0.0, 0.0);
     shell.answers = {Answer::Yes, Answer::No};  // Yes: save first, so the command stops
