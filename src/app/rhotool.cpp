@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/FileSizeSignal.h"
 #include "app/RhoTool.h"
 
 namespace {
@@ -19,6 +20,7 @@ void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& mess
 }  // namespace
 
 int main(int argc, char** argv) {
+    rho::ignoreFileSizeSignal();
     qInstallMessageHandler(quietHandler);
     std::vector<std::string> args(argv + 1, argv + argc);
     // Pixels are drawn offscreen; no window is ever opened.

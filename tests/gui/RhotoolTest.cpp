@@ -2,7 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <algorithm>
+#include <csignal>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <regex>
 
 #include "edit/ContourRecalculation.h"
@@ -31,8 +35,9 @@ struct RhotoolTest : ::testing::Test {
     test::FakeShell shell;
     std::unique_ptr<Tiling> t = createTiling(shell);
 
-    ToolRun rhotool(const std::string& arguments) {
-        const std::string command = std::string(RHO_BINARY_DIR) + "/rhotool " + arguments + " 2>" + dir / "err";
+    // Runs rhotool through the shell; `before` may set a limit or start a pipe into it.
+    ToolRun rhotool(const std::string& arguments, const std::string& before = "") {
+        const std::string command = before + std::string(RHO_BINARY_DIR) + "/rhotool " + arguments + " 2>" + dir / "err";
         ToolRun r;
         FILE* pipe = ::popen(command.c_str(), "r");
         char buffer[4096];
@@ -140,6 +145,71 @@ TEST_F(RhotoolTest, ExportWritesEveryFormat) {
     const std::regex polygon("<polygon ");
     EXPECT_EQ(std::distance(std::sregex_iterator(svg.begin(), svg.end(), polygon), std::sregex_iterator()), 3)
         << "two fills and the selected shape's hatch";
+}
+
+// Names in the folder, sorted: a temporary file left behind shows here.
+std::vector<std::string> entries(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A failed write (a write-protected file, or a disk that fills up, here a
+// file-size limit of 512 bytes that would end rhotool with SIGXFSZ unless
+// it ignores the signal) exits with 1 and the editor's messages, and leaves
+// the previous file as it was.
+TEST_F(RhotoolTest, FailedWritesKeepThePreviousFile) {
+    save("tile.rho", {{100, 100, kLargeShape, 0, 4}, {200, 100, kSmallShape, 3, -7}});
+    std::signal(SIGXFSZ, SIG_DFL);  // what the tool inherits is not what it must rely on
+    struct Case {
+        std::string out, arguments, before, message;
+    };
+    const std::string tile = dir / "tile.rho", limit = "ulimit -f 1; ";
+    const Case cases[] = {
+        {"locked.png", "export " + tile + " " + dir / "locked.png", "", "Can not create file\nError writing file\n"},
+        {"full.png", "export " + tile + " " + dir / "full.png", limit, "Error writing file\n"},
+        {"full.bmp", "export " + tile + " " + dir / "full.bmp", limit, "Error writing file\n"},
+        {"full.rho", "generate 10 " + dir / "full.rho", limit, "Error writing file\n"},
+    };
+    for (const Case& c : cases) std::ofstream(dir / c.out) << "previous";
+    std::ofstream(dir / "err").flush();  // rhotool's messages land here
+    std::filesystem::permissions(dir / "locked.png", std::filesystem::perms(0444));
+    const auto before = entries(dir.path);
+    for (const Case& c : cases) {
+        const ToolRun r = rhotool(c.arguments, c.before);
+        EXPECT_EQ(r.status, 1) << c.out;
+        EXPECT_EQ(r.err, "rhotool: " + dir / c.out + ":\n" + c.message) << c.out;
+        EXPECT_EQ(slurp(dir / c.out), "previous") << c.out;
+    }
+    EXPECT_EQ(entries(dir.path), before);
+}
+
+// A name that is not UTF-8 is written under its own bytes.
+TEST_F(RhotoolTest, NamesThatAreNotUtf8KeepTheirBytes) {
+    save("tile.rho", {{100, 100, kLargeShape, 0, 4}});
+    const std::vector<std::string> names = {"caf\xe9.png", "caf\xe9.bmp", "caf\xe9.svg", "caf\xe9.rho"};
+    for (const std::string& name : names) {
+        const ToolRun r = name.ends_with(".rho") ? rhotool("generate 5 '" + dir / name + "'")
+                                                 : rhotool("export " + dir / "tile.rho" + " '" + dir / name + "'");
+        EXPECT_EQ(r.status, 0) << r.err;
+        if (!name.ends_with(".rho")) {
+            EXPECT_EQ(r.out, "exported " + dir / name + "\n");
+        }
+    }
+    EXPECT_EQ(slurp(dir / names[0]).substr(0, 4), "\x89PNG");
+    EXPECT_EQ(slurp(dir / names[1]).substr(0, 2), "BM");
+    EXPECT_EQ(entries(dir.path), (std::vector<std::string>{names[1], names[0], names[3], names[2], "err", "tile.rho"}));
+}
+
+// A pipe whose writer starts late is read to its end.
+TEST_F(RhotoolTest, ReadsATilingFromAPipe) {
+    save("tile.rho", {{100, 100, kLargeShape, 0, 4}, {200, 100, kSmallShape, 3, -7}});
+    const ToolRun direct = rhotool("info " + dir / "tile.rho");
+    const ToolRun piped = rhotool("info /dev/stdin", "(sleep 0.3; cat " + dir / "tile.rho" + ") | ");
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    EXPECT_EQ(piped.out, direct.out);
+    EXPECT_EQ(piped.out.substr(0, 9), "shapes:2 ");
 }
 
 }  // namespace
