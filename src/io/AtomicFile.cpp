@@ -5,7 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
+#include <cstdint>
+#include <random>
 #include <vector>
 
 namespace rho {
@@ -37,11 +38,15 @@ bool readLink(const std::string& path, std::size_t sizeHint, std::string& text) 
     }
 }
 
-// The permission bits a new file gets here: 0666 less the process's umask.
-mode_t newFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+// A short name for the new file in `folder`, different at every call:
+// ".rho-" and six letters or digits, then ".tmp".
+std::string temporaryName(const std::string& folder) {
+    static std::mt19937_64 random{std::random_device{}() ^ static_cast<std::uint64_t>(::getpid())};
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::string name = folder + ".rho-";
+    std::uint64_t bits = random();
+    for (int i = 0; i < 6; ++i, bits /= 36) name += kLetters[bits % 36];
+    return name + ".tmp";
 }
 
 }  // namespace
@@ -82,25 +87,30 @@ bool AtomicFile::open(const std::string& path) {
     }
 
     // A short name, whatever the length of the target's, so that a name of
-    // up to 255 bytes can still be saved.
-    std::string name = folderOf(target_) + ".rho-XXXXXX.tmp";
-    fd_ = ::mkostemps(name.data(), 4, O_CLOEXEC);
-    if (fd_ < 0) return false;
-    tempPath_ = name;
+    // up to 255 bytes can still be saved. Created like any new file, so the
+    // umask and the folder's default permissions apply.
+    const std::string folder = folderOf(target_);
+    for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
+        tempPath_ = temporaryName(folder);
+        fd_ = ::open(tempPath_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd_ < 0 && errno != EEXIST) break;
+    }
+    if (fd_ < 0) {
+        tempPath_.clear();
+        return false;
+    }
+    if (!exists) return true;
 
     // The replacement keeps the owner and the permissions of the file it
-    // replaces; a new file gets the permissions an ordinary create gives.
-    bool ok = true;
-    if (exists) {
-        if (::fchown(fd_, existing.st_uid, existing.st_gid) != 0) {
-            // Only root may give a file away; the owner stays the saver.
-        }
-        ok = ::fchmod(fd_, existing.st_mode & 07777) == 0;
-    } else {
-        ok = ::fchmod(fd_, newFileMode()) == 0;
+    // replaces. Only root may give a file away; anyone else who saves a
+    // file owned by another user (through group write permission) becomes
+    // the owner of the new one.
+    if (::fchown(fd_, existing.st_uid, existing.st_gid) != 0) {
+        // not permitted: the saver keeps the new file
     }
-    if (!ok) discard();
-    return ok;
+    if (::fchmod(fd_, existing.st_mode & 07777) == 0) return true;
+    discard();
+    return false;
 }
 
 bool AtomicFile::write(std::string_view bytes) {
