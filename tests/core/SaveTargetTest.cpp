@@ -77,8 +77,10 @@ TEST_P(SaveTarget, RefusesWhatItMustNotReplace) {
     fs::permissions(dir / "locked", fs::perms(0444));
     ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0644), 0);
     fs::create_directory(dir / "folder");
+    fs::create_symlink("loop", dir / "loop");
     const Texts before = entries();
-    Texts targets = {dir / "locked", dir / "fifo", dir / "folder", dir / "missing/x", dir / std::string(256, 'n')};
+    Texts targets = {dir / "locked", dir / "fifo", dir / "folder", dir / "missing/x", dir / std::string(256, 'n'),
+                     dir / "loop"};
     if (S_ISCHR(modeOf("/dev/null"))) targets.push_back("/dev/null");
     for (const std::string& target : targets) {
         const mode_t mode = modeOf(target);
@@ -125,6 +127,16 @@ TEST_P(SaveTarget, ReplacedFileKeepsItsPermissionsAndNewFileFollowsUmask) {
     ::umask(old);
     ASSERT_TRUE(saved);
     EXPECT_EQ(modeOf(dir / "new"), S_IFREG | 0640);
+}
+
+TEST_P(SaveTarget, ReplacedFileKeepsItsOwner) {
+    if (::geteuid() != 0) GTEST_SKIP() << "only root may give a file to another user";
+    std::ofstream(dir / "theirs") << "previous";
+    ASSERT_EQ(::chown((dir / "theirs").c_str(), 4321, 8765), 0);
+    ASSERT_TRUE(save(dir / "theirs"));
+    struct stat st {};
+    ASSERT_EQ(::stat((dir / "theirs").c_str(), &st), 0);
+    EXPECT_EQ(std::pair(st.st_uid, st.st_gid), std::pair(uid_t{4321}, gid_t{8765}));
 }
 
 TEST_P(SaveTarget, FullDiskKeepsThePreviousFile) {
