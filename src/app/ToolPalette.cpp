@@ -21,6 +21,10 @@ namespace {
 constexpr int kButtonSize = 25;
 constexpr int kSwatchWidth = 22;
 constexpr int kSwatchHeight = 15;
+// The palette heights 123 and 291 are outer heights of a tool window whose
+// caption and borders take 26 pixels: client areas of 97 and 265 pixels end
+// just below the tool buttons and just below the last swatch row.
+constexpr int kToolFrameHeight = 26;
 
 struct ToolButtonSpec {
     const char* name;
@@ -158,8 +162,8 @@ TForm2::TForm2(Tiling& t, Shell& shell, ModalUi& ui, QWidget* mainWindow)
       parts_(new Parts{t, shell, ui, {}}) {
     setWindowTitle(QStringLiteral("rho 2.0"));
     move(-1, 114);
-    resize(55, kPaletteButtonsHeight);
-    setFixedHeight(kPaletteButtonsHeight);
+    resize(55, kPaletteButtonsHeight - kToolFrameHeight);
+    setFixedHeight(kPaletteButtonsHeight - kToolFrameHeight);
     FormCreate();
 }
 
@@ -197,7 +201,7 @@ void TForm2::FormCreate() {
 void TForm2::toolClicked(int tool) {
     Parts& p = *parts_;
     const int height = toolButtonClick(p.t, p.shell, p.state, static_cast<ToolMode>(tool));
-    setFixedHeight(height);
+    setFixedHeight(height - kToolFrameHeight);
 }
 
 void TForm2::markSwatch(int i, bool current) {

@@ -44,7 +44,8 @@ TEST_F(ToolPaletteTest, WindowShowsTheButtonsOnlyWithEditDown) {
     EXPECT_EQ(palette->windowTitle(), "rho 2.0");
     EXPECT_TRUE(palette->windowFlags().testFlags(Qt::Tool | Qt::WindowStaysOnTopHint));
     EXPECT_EQ(std::pair(palette->x(), palette->y()), std::pair(-1, 114));
-    EXPECT_EQ(std::pair(palette->width(), palette->height()), std::pair(55, 123));
+    // Client heights: the outer 123 and 291 less a tool window's 26-pixel frame.
+    EXPECT_EQ(std::pair(palette->width(), palette->height()), std::pair(55, 97));
     const char* hints[] = {"edit", "select", "erase", "colorize", "zoom", "scroll", "origo & bounding box", "floodfill"};
     for (const char* hint : hints) {
         QToolButton* b = button(hint);
@@ -66,16 +67,20 @@ TEST_F(ToolPaletteTest, ToolButtonsSetTheToolTheStatusAndTheHeight) {
         int height;
         const char* text;
     } cases[] = {
-        {"colorize", ToolMode::Colorize, 291, "tool: colorize shapes"},
-        {"zoom", ToolMode::Zoom, 123, "tool: zoom in & out"},
-        {"floodfill", ToolMode::Floodfill, 291, "tool: floodfill"},
-        {"origo & bounding box", ToolMode::OrigoBoundingBox, 123, "tool: set origo & bounding box"},
-        {"edit", ToolMode::Edit, 123, "tool: edit the tiling"},
+        {"colorize", ToolMode::Colorize, 265, "tool: colorize shapes"},
+        {"zoom", ToolMode::Zoom, 97, "tool: zoom in & out"},
+        {"floodfill", ToolMode::Floodfill, 265, "tool: floodfill"},
+        {"origo & bounding box", ToolMode::OrigoBoundingBox, 97, "tool: set origo & bounding box"},
+        {"edit", ToolMode::Edit, 97, "tool: edit the tiling"},
     };
     for (const auto& c : cases) {
         QTest::mouseClick(button(c.hint), Qt::LeftButton);
         EXPECT_EQ(t->tool, c.tool) << c.hint;
         EXPECT_EQ(std::pair(palette->height(), shell.panels[1]), std::pair(c.height, std::string(c.text)));
+        // Every swatch shows, or none does.
+        const bool swatches = c.height == 265;
+        EXPECT_EQ(palette->rect().contains(swatch(10)->geometry()), swatches);
+        EXPECT_EQ(palette->rect().intersects(swatch(1)->geometry()), swatches);
         int down = 0;
         for (QToolButton* b : palette->findChildren<QToolButton*>()) down += b->isChecked();
         EXPECT_EQ(std::pair(down, button(c.hint)->isChecked()), std::pair(1, true));
