@@ -1,5 +1,5 @@
-// The colorize, zoom, scroll and origo & bounding box tools of the main view,
-// and the palette's tool buttons and swatches, through the scripted shell.
+// The colorize, zoom, scroll and origo & bounding box tools, and the origo
+// tool's display flags, through the scripted shell.
 #include <gtest/gtest.h>
 
 #include "edit/CanvasTools.h"
@@ -10,27 +10,20 @@
 namespace rho {
 namespace {
 
-using Texts = std::vector<std::string>;
-
 struct CanvasTools : test::TilingFixture {
-    // A view centred on world (0, 0) with whole-pixel halves: 600 x 400.
+    // A 600 x 400 view with world (0, 0) at its centre.
     void SetUp() override {
         t.halfWidth = t.viewOriginX = 300.0;
         t.halfHeight = t.viewOriginY = 200.0;
+        t.zoom = 1.0;
         applyView(t);
     }
-    // Full repaints so far: each starts with the background rectangle.
+    std::pair<double, double> origin() const { return {t.viewOriginX, t.viewOriginY}; }
+    // Full repaints so far: each starts with the background rectangle at (0, 0).
     int redraws() const {
         int n = 0;
-        for (const auto& c : shell.recording.calls)
-            n += c.op == "rectangle" && c.points.size() == 2 && c.points[0].x == 0 && c.points[0].y == 0;
+        for (const auto& c : shell.recording.calls) n += c.op == "rectangle" && c.points[0].x == 0 && c.points[0].y == 0;
         return n;
-    }
-    std::vector<test::DrawCall> boxCalls() const {
-        std::vector<test::DrawCall> boxes;
-        for (const auto& c : shell.recording.calls)
-            if (c.op == "rectangle" && c.brushStyle == BrushStyle::Clear) boxes.push_back(c);
-        return boxes;
     }
 };
 
@@ -40,43 +33,34 @@ TEST_F(CanvasTools, ZoomScalesAndBringsTheClickedPixelToTheCentre) {
         int x, y;
         double zoom, originX, originY;
     } cases[] = {
-        {MouseButton::Left, 300, 200, 1.2, 300, 200},  // the exact centre: only the zoom changes
+        {MouseButton::Left, 300, 200, 1.2, 300, 200},  // at the exact centre only the zoom changes
         {MouseButton::Right, 300, 200, 0.8333333333333334, 300, 200},
         {MouseButton::Middle, 0, 0, 0.8333333333333334, 600, 400},
         {MouseButton::Left, 310, 190, 1.2, 290, 210},
     };
     for (const auto& c : cases) {
         SetUp();
-        t.zoom = 1.0;
         ZoomTool(t, shell).press(c.button, c.x, c.y);
-        EXPECT_EQ(t.zoom, c.zoom);
-        EXPECT_EQ(std::pair(t.viewOriginX, t.viewOriginY), std::pair(c.originX, c.originY));
-        const Pixel p = worldToPixel(100.0, 0.0);  // the current matrix is the new view
-        EXPECT_EQ(p.x, static_cast<int>(c.originX + 100.0 * c.zoom));
+        EXPECT_EQ(std::tuple(t.zoom, t.viewOriginX, t.viewOriginY), std::tuple(c.zoom, c.originX, c.originY));
+        EXPECT_EQ(worldToPixel(100.0, 0.0).x, static_cast<int>(c.originX + 100.0 * c.zoom));  // the matrix follows
     }
     EXPECT_EQ(redraws(), 4);
-}
-
-TEST_F(CanvasTools, ThreeZoomsInAndThreeOutAtTheCentreGiveBackOne) {
-    ZoomTool zoom(t, shell);
-    for (MouseButton b : {MouseButton::Left, MouseButton::Left, MouseButton::Left}) zoom.press(b, 300, 200);
+    SetUp();
+    for (MouseButton b : {MouseButton::Left, MouseButton::Left, MouseButton::Left}) ZoomTool(t, shell).press(b, 300, 200);
     EXPECT_EQ(t.zoom, 1.728);
-    for (MouseButton b : {MouseButton::Right, MouseButton::Right, MouseButton::Middle}) zoom.press(b, 300, 200);
+    for (MouseButton b : {MouseButton::Right, MouseButton::Middle, MouseButton::Right}) ZoomTool(t, shell).press(b, 300, 200);
     EXPECT_EQ(t.zoom, 1.0);
 }
 
 TEST_F(CanvasTools, ScrollDragsTheViewOnlyBetweenPressAndRelease) {
     ScrollTool scroll(t, shell);
     scroll.move(50, 50);
-    EXPECT_EQ(redraws(), 0);
     scroll.press(MouseButton::Right, 100, 100);
     scroll.move(130, 90);
-    EXPECT_EQ(std::pair(t.viewOriginX, t.viewOriginY), std::pair(330.0, 190.0));
-    EXPECT_EQ(worldToPixel(0.0, 0.0).x, 330);
-    scroll.release(MouseButton::Left, 130, 90);
+    EXPECT_EQ(std::pair(origin(), worldToPixel(0.0, 0.0).x), std::pair(std::pair(330.0, 190.0), 330));
+    scroll.release(MouseButton::Middle, 130, 90);
     scroll.move(0, 0);
-    EXPECT_EQ(std::pair(t.viewOriginX, t.viewOriginY), std::pair(330.0, 190.0));
-    EXPECT_EQ(std::pair(t.captured, redraws()), std::pair(0, 1));
+    EXPECT_EQ(std::tuple(origin(), t.captured, redraws()), std::tuple(std::pair(330.0, 190.0), 0, 1));
 }
 
 TEST_F(CanvasTools, OrigoRightClickMovesEveryPointAndMarksTheTilingModified) {
@@ -89,23 +73,20 @@ TEST_F(CanvasTools, OrigoRightClickMovesEveryPointAndMarksTheTilingModified) {
     OrigoBoxTool(t, shell).press(MouseButton::Right, 380, 160);  // world (40, -20)
     for (int i = 0; i <= t.shapeLast; ++i)
         EXPECT_EQ(std::pair(t.shapes[i].x, t.shapes[i].y), std::pair(before->shapes[i].x - 40, before->shapes[i].y + 20));
-    ASSERT_EQ(t.contourLast, before->contourLast);
     for (int i = 0; i <= t.contourLast; ++i)
         EXPECT_EQ(std::pair(t.contour[i].x, t.contour[i].y), std::pair(before->contour[i].x - 40, before->contour[i].y + 20));
-    EXPECT_EQ(t.modified, 1);
-    EXPECT_EQ(std::pair(t.box.x, t.box.w), std::pair(before->box.x, before->box.w));
-    EXPECT_EQ(std::pair(t.viewOriginX, t.zoom), std::pair(300.0, 2.0));
+    EXPECT_EQ(std::tuple(t.contourLast, t.modified, t.box.x, origin()), std::tuple(3, 1, before->box.x, std::pair(300.0, 200.0)));
 }
 
 TEST_F(CanvasTools, BoxDragFollowsThePointerInNotXorAndKeepsThePageRatio) {
     const struct {
-        int ratioMode;
-        double h;
+        int ratioMode, endX, endY;
+        double w, h;
         const char* status;
     } cases[] = {
-        {0, 60.0, "x=0.000000;y=0.000000 w=100.000000;h=60.000000"},
-        {1, 100.0 / 1.5, "x=0.000000;y=0.000000 w=100.000000;h=66.666667"},
-        {2, 60.0, "x=0.000000;y=0.000000 w=100.000000;h=60.000000"},
+        {0, 400, 260, 100, 60, "x=0.000000;y=0.000000 w=100.000000;h=60.000000"},
+        {1, 400, 260, 100, 100 / 1.5, "x=0.000000;y=0.000000 w=100.000000;h=66.666667"},
+        {2, 250, 170, -50, -30, "x=0.000000;y=0.000000 w=-50.000000;h=-30.000000"},
     };
     t.displayBoundingBox = 1;
     t.pageAspect = 1.5;
@@ -114,30 +95,24 @@ TEST_F(CanvasTools, BoxDragFollowsThePointerInNotXorAndKeepsThePageRatio) {
         shell.statusHistory.clear();
         t.ratioMode = c.ratioMode;
         OrigoBoxTool box(t, shell);
+        box.press(MouseButton::Middle, 300, 200);
         box.press(MouseButton::Left, 300, 200);
         EXPECT_EQ(std::pair(t.captured, shell.captured), std::pair(1, true));
-        box.move(400, 260);
-        EXPECT_EQ(std::pair(t.box.w, t.box.h), std::pair(100.0, c.h));
-        box.release(MouseButton::Right, 400, 260);  // only the left button ends the drag
-        box.release(MouseButton::Left, 420, 270);
-        EXPECT_EQ(std::pair(t.box.w, t.box.h), std::pair(120.0, c.ratioMode == 1 ? 80.0 : 70.0));
-        EXPECT_EQ(std::pair(t.captured, shell.captured), std::pair(0, false));
-        EXPECT_EQ(shell.statusHistory, (Texts{"bounding box", c.status, "idle"}));
-        // Drawn at the press, erased and drawn at the move, then the repaint's own box.
-        const auto boxes = boxCalls();
-        ASSERT_EQ(boxes.size(), 4u);
-        for (int i = 0; i < 3; ++i) EXPECT_EQ(boxes[i].strokeMode, StrokeMode::NotXor);
-        EXPECT_EQ(boxes[3].strokeMode, StrokeMode::Copy);
+        box.move(320, 210);
+        box.release(MouseButton::Right, c.endX, c.endY);  // only the left button ends the drag
+        box.move(c.endX, c.endY);
+        box.release(MouseButton::Left, c.endX, c.endY);
+        EXPECT_EQ(std::tuple(t.box.w, t.box.h, t.captured, shell.captured), std::tuple(c.w, c.h, 0, false));
+        EXPECT_EQ(shell.statusHistory[2], c.status);
+        EXPECT_EQ(shell.statusHistory.back(), "idle");
+        // Drawn at the press, erased and drawn at each move, then the repaint's own box.
+        std::vector<StrokeMode> modes;
+        for (const auto& d : shell.recording.calls)
+            if (d.op == "rectangle" && d.brushStyle == BrushStyle::Clear) modes.push_back(d.strokeMode);
+        std::vector<StrokeMode> expected(5, StrokeMode::NotXor);
+        expected.push_back(StrokeMode::Copy);
+        EXPECT_EQ(modes, expected);
     }
-}
-
-TEST_F(CanvasTools, BoxDraggedUpAndLeftKeepsItsNegativeSize) {
-    OrigoBoxTool box(t, shell);
-    box.press(MouseButton::Middle, 300, 200);
-    EXPECT_EQ(t.captured, 0);
-    box.press(MouseButton::Left, 300, 200);
-    box.release(MouseButton::Left, 250, 170);
-    EXPECT_EQ(std::pair(t.box.w, t.box.h), std::pair(-50.0, -30.0));
 }
 
 TEST_F(CanvasTools, ColorizeGivesTheCurrentColourKeepingTheSelection) {
@@ -146,75 +121,27 @@ TEST_F(CanvasTools, ColorizeGivesTheCurrentColourKeepingTheSelection) {
     ColorizeTool colorize(t, shell);
     colorize.press(MouseButton::Right, 300, 200);
     colorize.press(MouseButton::Left, 350, 200);  // between the shapes
-    EXPECT_EQ(colors(), (std::vector<int>{-5, 5}));
-    EXPECT_EQ(t.modified, 0);
+    EXPECT_EQ(std::pair(colors(), t.modified), std::pair(std::vector<int>{-5, 5}, 0));
     colorize.press(MouseButton::Left, 300, 200);
     colorize.press(MouseButton::Left, 400, 200);
-    EXPECT_EQ(colors(), (std::vector<int>{-8, 8}));
-    EXPECT_EQ(t.modified, 1);
-    EXPECT_EQ(redraws(), 0);  // only the two shapes are drawn
-    EXPECT_EQ(shell.recording.count("polygon"), 3);  // the selected one twice: fill and hatch
+    EXPECT_EQ(std::pair(colors(), t.modified), std::pair(std::vector<int>{-8, 8}, 1));
+    // Only the two shapes are drawn, the selected one with its hatch.
+    EXPECT_EQ(std::pair(redraws(), shell.recording.count("polygon")), std::pair(0, 3));
     EXPECT_EQ(shell.recording.calls.back().brush, t.palette[8]);
 }
 
-struct Palette : CanvasTools {
+TEST_F(CanvasTools, OrigoToolHidesOnLeavingOnlyWhatItShowed) {
     PaletteState state;
-};
-
-TEST_F(Palette, ToolButtonsSetTheToolTheStatusAndTheHeight) {
-    const struct {
-        ToolMode tool;
-        int height;
-        const char* text;
-    } cases[] = {
-        {ToolMode::Select, 123, "tool: select shapes"},     {ToolMode::Erase, 123, "tool: delete shapes"},
-        {ToolMode::Colorize, 291, "tool: colorize shapes"}, {ToolMode::Zoom, 123, "tool: zoom in & out"},
-        {ToolMode::Scroll, 123, "tool: scroll the view"},   {ToolMode::Floodfill, 291, "tool: floodfill"},
-        {ToolMode::Edit, 123, "tool: edit the tiling"},
+    const auto choose = [&](std::initializer_list<ToolMode> tools) {
+        for (ToolMode m : tools) toolButtonClick(t, shell, state, m);
+        return std::pair(t.displayOrigin, t.displayBoundingBox);
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(toolButtonClick(t, shell, state, c.tool), c.height);
-        EXPECT_EQ(std::pair(t.tool, shell.panels[1]), std::pair(c.tool, std::string(c.text)));
-    }
-    EXPECT_EQ(redraws(), 0);
-    EXPECT_EQ(swatchHint(t.palette[4]), "255-0-0");
-}
-
-TEST_F(Palette, OrigoToolHidesOnLeavingOnlyWhatItShowed) {
-    const auto flags = [this] { return std::pair(t.displayOrigin, t.displayBoundingBox); };
-    EXPECT_EQ(toolButtonClick(t, shell, state, ToolMode::OrigoBoundingBox), 123);
-    EXPECT_EQ(flags(), std::pair(1, 1));
-    EXPECT_EQ(shell.panels[1], "tool: set origo & bounding box");
-    toolButtonClick(t, shell, state, ToolMode::Edit);
-    EXPECT_EQ(flags(), std::pair(0, 0));
+    EXPECT_EQ(choose({ToolMode::OrigoBoundingBox}), std::pair(1, 1));
+    EXPECT_EQ(choose({ToolMode::Edit}), std::pair(0, 0));
     EXPECT_EQ(redraws(), 2);
-
-    for (ToolMode m : {ToolMode::OrigoBoundingBox, ToolMode::OrigoBoundingBox, ToolMode::Edit})
-        toolButtonClick(t, shell, state, m);
-    EXPECT_EQ(flags(), std::pair(1, 1));
-
-    t.displayBoundingBox = 0;  // the origin was on before: only the box goes again
-    for (ToolMode m : {ToolMode::OrigoBoundingBox, ToolMode::Zoom}) toolButtonClick(t, shell, state, m);
-    EXPECT_EQ(flags(), std::pair(1, 0));
-}
-
-TEST_F(Palette, SwatchesChooseTheCurrentColourOrEditTheirEntry) {
-    std::vector<Color> asked;
-    std::optional<Color> answer = 0x123456;
-    const ColorChooser choose = [&](Color initial) {
-        asked.push_back(initial);
-        return answer;
-    };
-    const Color entry7 = t.palette[7];
-    EXPECT_EQ(swatchMouseDown(t, 7, MouseButton::Right, choose), SwatchChange::PaletteEntry);
-    EXPECT_EQ(std::tuple(t.palette[7], t.currentColor, asked), std::tuple(Color{0x123456}, 3, std::vector{entry7}));
-    answer.reset();
-    EXPECT_EQ(swatchMouseDown(t, 7, MouseButton::Middle, choose), SwatchChange::None);
-    EXPECT_EQ(t.palette[7], Color{0x123456});
-    EXPECT_EQ(swatchMouseDown(t, 12, MouseButton::Left, choose), SwatchChange::CurrentColor);
-    EXPECT_EQ(t.currentColor, 12);
-    EXPECT_EQ(swatchMouseDown(t, 21, MouseButton::Left, choose), SwatchChange::None);
-    EXPECT_EQ(t.currentColor, 12);
+    EXPECT_EQ(choose({ToolMode::OrigoBoundingBox, ToolMode::OrigoBoundingBox, ToolMode::Edit}), std::pair(1, 1));
+    t.displayBoundingBox = 0;  // the origin was on already: only the box goes again
+    EXPECT_EQ(choose({ToolMode::OrigoBoundingBox, ToolMode::Zoom}), std::pair(1, 0));
 }
 
 }  // namespace
