@@ -20,6 +20,13 @@ void showForTool(int32_t& display, int32_t& shownByTool) {
     }
 }
 
+// The tools menu shows the two display flags as check marks; they follow
+// the flags when the origo tool switches them.
+void showDisplayChecks(const Tiling& t, Shell& shell) {
+    shell.setMenuChecked("display origin", t.displayOrigin == 1);
+    shell.setMenuChecked("display bounding box", t.displayBoundingBox == 1);
+}
+
 }  // namespace
 
 int paletteHeightFor(ToolMode tool) {
@@ -32,11 +39,13 @@ int toolButtonClick(Tiling& t, Shell& shell, PaletteState& state, ToolMode tool)
     if (tool == ToolMode::OrigoBoundingBox) {
         showForTool(t.displayOrigin, state.originShownByTool);
         showForTool(t.displayBoundingBox, state.boxShownByTool);
+        showDisplayChecks(t, shell);
         redrawView(t, shell);
     } else if (state.originShownByTool == 1 || state.boxShownByTool == 1) {
         if (state.originShownByTool == 1) t.displayOrigin = 0;
         if (state.boxShownByTool == 1) t.displayBoundingBox = 0;
         state = PaletteState{};
+        showDisplayChecks(t, shell);
         redrawView(t, shell);
     }
     refreshStatusLine(t, shell);

@@ -134,6 +134,9 @@ TEST_F(CanvasTools, OrigoToolHidesOnLeavingOnlyWhatItShowed) {
     PaletteState state;
     const auto choose = [&](std::initializer_list<ToolMode> tools) {
         for (ToolMode m : tools) toolButtonClick(t, shell, state, m);
+        // The menu's check marks show the flags.
+        EXPECT_EQ(std::pair(shell.menuChecked["display origin"], shell.menuChecked["display bounding box"]),
+                  std::pair(t.displayOrigin == 1, t.displayBoundingBox == 1));
         return std::pair(t.displayOrigin, t.displayBoundingBox);
     };
     EXPECT_EQ(choose({ToolMode::OrigoBoundingBox}), std::pair(1, 1));
