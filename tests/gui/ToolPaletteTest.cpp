@@ -1,5 +1,5 @@
-// The tool palette window clicked as a user would, and the canvas tools that
-// work on the view's pixels (floodfill, the not-xor bounding box).
+// The tool palette window clicked as a user would, and the floodfill tool on
+// the view's pixels.
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -114,22 +114,6 @@ TEST_F(CanvasToolsPixelTest, FloodfillPaintsTheAreaUnderThePointerAndShowsPixels
     surface.setPixel(10, 20, rgb(255, 0, 0));
     tool.move(10, 20);
     EXPECT_EQ(shell.panels[2], "x=10 y=20  255 ; 0 ; 0");
-}
-
-TEST_F(CanvasToolsPixelTest, DraggedBoxLeavesNoTrail) {
-    t->displayBoundingBox = 1;
-    const auto drag = [this](std::initializer_list<std::pair<int, int>> points) {
-        t->box = BoundingBox{};
-        redrawView(*t, shell);
-        OrigoBoxTool box(*t, shell);
-        box.press(MouseButton::Left, 100, 80);
-        for (auto [x, y] : points) box.move(x, y);
-        surface.flush();
-        return image.copy();
-    };
-    const QImage direct = drag({{400, 300}});
-    EXPECT_EQ(drag({{200, 150}, {50, 350}, {500, 90}, {400, 300}}), direct);
-    EXPECT_NE(drag({{401, 300}}), direct);
 }
 
 }  // namespace
