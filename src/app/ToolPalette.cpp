@@ -26,7 +26,7 @@ constexpr int kSwatchHeight = 15;
 // just below the tool buttons and just below the last swatch row.
 constexpr int kToolFrameHeight = 26;
 
-struct ToolButtonSpec {
+struct ToolButtonLayout {
     const char* name;
     const char* hint;
     int column;  // 0 or 1
@@ -34,7 +34,7 @@ struct ToolButtonSpec {
     ToolMode tool;
 };
 
-constexpr ToolButtonSpec kToolButtons[] = {
+constexpr ToolButtonLayout kToolButtons[] = {
     {"SpeedButton1", "edit", 0, 0, ToolMode::Edit},
     {"SpeedButton4", "select", 1, 0, ToolMode::Select},
     {"SpeedButton2", "erase", 0, 1, ToolMode::Erase},
@@ -173,16 +173,16 @@ void TForm2::FormCreate() {
     Parts& p = *parts_;
     p.group = new QButtonGroup(this);
     p.group->setExclusive(true);
-    for (const ToolButtonSpec& spec : kToolButtons) {
+    for (const ToolButtonLayout& layout : kToolButtons) {
         auto* button = new QToolButton(this);
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setToolTip(QString::fromLatin1(spec.hint));
-        button->setAccessibleName(QString::fromLatin1(spec.hint));
+        button->setObjectName(QString::fromLatin1(layout.name));
+        button->setToolTip(QString::fromLatin1(layout.hint));
+        button->setAccessibleName(QString::fromLatin1(layout.hint));
         button->setCheckable(true);
-        button->setIcon(toolGlyph(spec.tool));
+        button->setIcon(toolGlyph(layout.tool));
         button->setIconSize(QSize(17, 17));
-        button->setGeometry(spec.column * 24, spec.row * 24, kButtonSize, kButtonSize);
-        p.group->addButton(button, static_cast<int>(spec.tool));
+        button->setGeometry(layout.column * 24, layout.row * 24, kButtonSize, kButtonSize);
+        p.group->addButton(button, static_cast<int>(layout.tool));
     }
     p.group->button(static_cast<int>(ToolMode::Edit))->setChecked(true);
     connect(p.group, &QButtonGroup::idClicked, this, [this](int id) { toolClicked(id); });
