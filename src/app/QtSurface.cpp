@@ -32,11 +32,11 @@ QPainter& QtSurface::painter() {
             painter_.begin(device_);
         else
             painter_.begin(&image_);
-        painter_.setRenderHint(QPainter::Antialiasing, false);
+        if (painter_.isActive()) painter_.setRenderHint(QPainter::Antialiasing, false);
         painting_ = true;
         stateDirty_ = true;
     }
-    if (stateDirty_) applyState();
+    if (stateDirty_ && painter_.isActive()) applyState();
     return painter_;
 }
 
@@ -62,7 +62,9 @@ void QtSurface::applyState() {
 
 bool QtSurface::begin() {
     painter();
-    return painter_.isActive();
+    if (painter_.isActive()) return true;
+    painting_ = false;
+    return false;
 }
 
 bool QtSurface::flush() {
