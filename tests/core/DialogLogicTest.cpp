@@ -2,9 +2,7 @@
 // whole-number fields they share.
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <tuple>
-#include <vector>
 
 #include "edit/BoundingBoxDialog.h"
 #include "edit/Creation.h"
@@ -24,103 +22,64 @@ struct DialogLogic : ::testing::Test {
     Tiling& t = *tiling;
 };
 
-TEST(DecimalText, UpDownStepsWithinItsRangeWithoutWrapping) {
-    const struct {
-        const char* text;
-        int delta, minimum, maximum;
-        const char* expected;
-    } cases[] = {
-        {"9999", 1, -10000, 10000, "10000"},   {"10000", 1, -10000, 10000, "10000"},
-        {"-10000", -1, -10000, 10000, "-10000"}, {"-5", 1, -10000, 10000, "-4"},
-        {"12abc", 1, -10000, 10000, "13"},     {"abc", 1, -10000, 10000, "-10000"},
-        {"0", -1, 0, 100, "0"},                {"2147483647", 1, 0, 100, "100"},
-        {"25000", -1, -10000, 10000, "10000"},
+TEST(DecimalText, UpDownStepsWithinItsRangeAndFieldsTruncate) {
+    const std::tuple<const char*, int, int, const char*> steps[] = {
+        {"9999", 1, -10000, "10000"}, {"10000", 1, -10000, "10000"}, {"-10000", -1, -10000, "-10000"},
+        {"12abc", 1, -10000, "13"},   {"abc", 1, -10000, "-10000"},  {"0", -1, 0, "0"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(stepDecimalText(c.text, c.delta, c.minimum, c.maximum), c.expected) << c.text << " " << c.delta;
+    for (const auto& [text, delta, minimum, expected] : steps)
+        EXPECT_EQ(stepDecimalText(text, delta, minimum, 10000), expected) << text << " " << delta;
+    const std::pair<double, const char*> shown[] = {{1000.7, "1000"}, {-3.9, "-3"}, {1e12, "2147483647"}};
+    for (const auto& [value, text] : shown) EXPECT_EQ(formatTruncated(value), text) << value;
 }
 
-TEST(DecimalText, FieldsShowNumbersTruncatedTowardZero) {
-    const std::pair<double, const char*> cases[] = {{1000.7, "1000"}, {-3.9, "-3"}, {-0.5, "0"},
-                                                    {1e12, "2147483647"}, {-1e12, "-2147483648"}};
-    for (const auto& [value, text] : cases) EXPECT_EQ(formatTruncated(value), text) << value;
-}
-
-// The check box mirrors the ratio mode; the fields show the box truncated.
-TEST_F(DialogLogic, BoundingBoxDialogOpensOnTheBoxAndTheRatioMode) {
-    t.box = BoundingBox{-20.9, 35.2, 1000.7, 700.2};
-    const struct {
-        int ratioMode;
-        bool checked, enabled;
-    } cases[] = {{0, false, true}, {1, true, true}, {2, false, false}};
-    for (const auto& c : cases) {
-        t.ratioMode = c.ratioMode;
-        BoundingBoxDialog dialog(t, shell);
-        EXPECT_EQ(std::vector<std::string>(dialog.editText, dialog.editText + 4), (Texts{"-20", "35", "1000", "700"}));
-        EXPECT_EQ(std::tuple(dialog.checkBoxChecked, dialog.checkBoxEnabled, dialog.closed),
-                  std::tuple(c.checked, c.enabled, false))
-            << c.ratioMode;
-    }
-    BoundingBoxDialog dialog(t, shell);
-    dialog.Button2Click();  // accepted as shown
-    EXPECT_EQ(std::tuple(t.box.x, t.box.y, t.box.w, t.box.h), std::tuple(-20.0, 35.0, 1000.0, 700.0));
-}
-
+// Each row: the four fields typed, then whether accept takes them. Numbers
+// outside the up-down range are taken as typed; the box is only redrawn
+// when it changed.
 TEST_F(DialogLogic, BoundingBoxAcceptTakesFourIntegersOrShowsTheRangeMessage) {
     const struct {
         Texts fields;
         bool taken;
         BoundingBox box;
     } cases[] = {
-        {{"10", "20", "300", "400"}, true, {10, 20, 300, 400}},
-        {{" 7", "+8", "12abc", "-10001"}, true, {7, 8, 12, -10001}},  // out of the up-down range: taken as typed
-        {{"x", "0", "0", "0"}, false, {}},
-        {{"1", "2", "3", "abc"}, false, {}},
-        {{"1", "", "3", "4"}, false, {}},
-        {{"1", "2", "3.5e2", "4.9"}, true, {1, 2, 3, 4}},
+        {{"10", "20", "300", "400"}, true, {10, 20, 300, 400}},  {{" 7", "+8", "3.5e2", "-10001"}, true, {7, 8, 3, -10001}},
+        {{"x", "0", "0", "0"}, false, {5.5, 6.5, 7.5, 8.5}},     {{"1", "2", "3", "abc"}, false, {5.5, 6.5, 7.5, 8.5}},
+        {{"1", "", "3", "4"}, false, {5.5, 6.5, 7.5, 8.5}},
     };
     for (const auto& c : cases) {
         t.box = BoundingBox{5.5, 6.5, 7.5, 8.5};
-        shell.messages.clear();
-        shell.recording.calls.clear();
-        BoundingBoxDialog dialog(t, shell);
-        for (int i = 0; i < 4; ++i) dialog.editText[i] = c.fields[i];
+        test::FakeShell fresh;
+        BoundingBoxDialog dialog(t, fresh);
+        std::copy(c.fields.begin(), c.fields.end(), dialog.editText);
         dialog.Button2Click();
-        const BoundingBox want = c.taken ? c.box : BoundingBox{5.5, 6.5, 7.5, 8.5};
-        EXPECT_EQ(std::tuple(t.box.x, t.box.y, t.box.w, t.box.h), std::tuple(want.x, want.y, want.w, want.h))
+        EXPECT_EQ(std::tuple(t.box.x, t.box.y, t.box.w, t.box.h, dialog.closed, fresh.recording.count("rectangle")),
+                  std::tuple(c.box.x, c.box.y, c.box.w, c.box.h, c.taken, c.taken ? 1 : 0))
             << c.fields[0] << "," << c.fields[1] << "," << c.fields[2] << "," << c.fields[3];
-        EXPECT_EQ(dialog.closed, c.taken);
-        EXPECT_EQ(shell.recording.count("rectangle"), c.taken ? 1 : 0);  // the view is redrawn on accept only
-        if (c.taken) {
-            EXPECT_TRUE(shell.messages.empty());
-        } else {
-            ASSERT_EQ(shell.messages.size(), 1u);
-            EXPECT_EQ(std::tuple(shell.messages[0].text, shell.messages[0].buttons),
+        ASSERT_EQ(fresh.messages.size(), c.taken ? 0u : 1u);
+        if (!c.taken) {
+            EXPECT_EQ(std::tuple(fresh.messages[0].text, fresh.messages[0].buttons),
                       std::tuple("Integer numbers between -10000 and 10000 are excepted", Buttons::OkCancel));
         }
     }
 }
 
-// The check box acts at once, so cancelling keeps its mode; the box itself
-// only changes on accept.
-TEST_F(DialogLogic, RatioCheckBoxSwitchesTheModeAndCancelKeepsTheBox) {
-    t.box = BoundingBox{0, 0, 1000, 700};
-    t.ratioMode = 0;
-    BoundingBoxDialog dialog(t, shell);
-    const std::pair<bool, int> clicks[] = {{true, 1}, {false, 0}, {true, 1}};
-    for (const auto& [checked, mode] : clicks) {
-        dialog.CheckBox1Click(checked);
-        EXPECT_EQ(t.ratioMode, mode) << checked;
+// The check box shows the ratio mode (disabled without a printer) and
+// switches it at once, so cancelling keeps the mode but not the fields.
+TEST_F(DialogLogic, RatioCheckBoxActsAtOnceAndCancelKeepsTheBox) {
+    t.box = BoundingBox{-20.9, 35.2, 1000.7, 700.2};
+    const std::tuple<int, bool, bool> shown[] = {{0, false, true}, {1, true, true}, {2, false, false}};
+    for (const auto& [mode, checked, enabled] : shown) {
+        t.ratioMode = mode;
+        BoundingBoxDialog dialog(t, shell);
+        EXPECT_EQ(std::tuple(Texts(dialog.editText, dialog.editText + 4), dialog.checkBoxChecked, dialog.checkBoxEnabled),
+                  std::tuple(Texts{"-20", "35", "1000", "700"}, checked, enabled));
+        dialog.CheckBox1Click(!checked);
+        EXPECT_EQ(t.ratioMode, mode == 2 ? 2 : !checked) << mode;
+        dialog.editText[2] = std::to_string(5);
+        dialog.Button1Click();
+        EXPECT_EQ(std::tuple(dialog.closed, t.box.w), std::tuple(true, 1000.7));
     }
-    dialog.editText[2] = std::to_string(5);
-    dialog.Button1Click();
-    EXPECT_EQ(std::tuple(dialog.closed, t.ratioMode, t.box.w, t.box.h), std::tuple(true, 1, 1000.0, 700.0));
     EXPECT_TRUE(shell.messages.empty());
-
-    t.ratioMode = 2;  // no printer: the box is disabled and the mode stays
-    BoundingBoxDialog noPrinter(t, shell);
-    noPrinter.CheckBox1Click(true);
-    EXPECT_EQ(t.ratioMode, 2);
 }
 
 TEST_F(DialogLogic, PrintingOptionsTakeWhatParsesAndCancelTakesNothing) {
@@ -128,33 +87,24 @@ TEST_F(DialogLogic, PrintingOptionsTakeWhatParsesAndCancelTakesNothing) {
         bool frame, color;
         const char *frameWidth, *shapeWidth;
         bool accept;
-        int expected[4];  // print bounding box, print color, frame width, shape width
+        std::vector<int> expected;  // print bounding box, print color, frame width, shape width
     } cases[] = {
         {false, true, "4", "7", true, {0, 1, 4, 7}},
-        {true, false, "abc", "", true, {1, 0, 2, 3}},  // letters keep the widths in force
+        {true, false, "abc", "", true, {1, 0, 2, 3}},   // letters keep the widths in force
         {false, true, "-1", "0", true, {0, 1, -1, 0}},  // no range is enforced
         {false, true, "9", "9", false, {1, 0, 2, 3}},
     };
     for (const auto& c : cases) {
-        t.printBoundingBox = 1;
-        t.printColor = 0;
-        t.frameLineWidth = 2;
-        t.shapeLineWidth = 3;
+        std::tie(t.printBoundingBox, t.printColor, t.frameLineWidth, t.shapeLineWidth) = std::tuple(1, 0, 2, 3);
         PrintingOptionsDialog dialog(t);
         EXPECT_EQ(std::tuple(dialog.printBoundingBox, dialog.printColor, dialog.frameWidthText, dialog.shapeWidthText),
                   std::tuple(true, false, "2", "3"));
-        dialog.printBoundingBox = c.frame;
-        dialog.printColor = c.color;
-        dialog.frameWidthText = c.frameWidth;
-        dialog.shapeWidthText = c.shapeWidth;
-        if (c.accept)
-            dialog.Button1Click();
-        else
-            dialog.Button2Click();
+        std::tie(dialog.printBoundingBox, dialog.printColor) = std::pair(c.frame, c.color);
+        std::tie(dialog.frameWidthText, dialog.shapeWidthText) = std::pair(c.frameWidth, c.shapeWidth);
+        c.accept ? dialog.Button1Click() : dialog.Button2Click();
+        EXPECT_EQ((std::vector<int>{t.printBoundingBox, t.printColor, t.frameLineWidth, t.shapeLineWidth}), c.expected)
+            << c.frameWidth << "/" << c.shapeWidth << " " << c.accept;
         EXPECT_TRUE(dialog.closed);
-        EXPECT_EQ(std::vector<int>({t.printBoundingBox, t.printColor, t.frameLineWidth, t.shapeLineWidth}),
-                  std::vector<int>(c.expected, c.expected + 4))
-            << c.frameWidth << "/" << c.shapeWidth;
     }
 }
 

@@ -81,19 +81,6 @@ TEST_F(DialogForms, BoundingBoxDialogKeepsLettersOutAndTakesIntegers) {
     EXPECT_EQ(std::tuple(t.box.x, t.box.y, t.box.w, t.box.h, t.ratioMode), std::tuple(-4.0, 12.0, 1000.0, 800.0, 1));
 }
 
-TEST_F(DialogForms, BoundingBoxCheckBoxIsDisabledWithoutAPrinter) {
-    t.ratioMode = 2;
-    bool enabled = true;
-    ui.dialogActions.push_back([&](QDialog& d) {
-        enabled = d.findChild<QCheckBox*>("CheckBox1")->isEnabled();
-        button(d, "cancel")->click();
-        return d.result();
-    });
-    setboundingbox1Click(t, shell, ui, nullptr);
-    EXPECT_FALSE(enabled);
-    EXPECT_EQ(t.ratioMode, 2);
-}
-
 TEST_F(DialogForms, PrintingOptionsShowAndTakeTheOptions) {
     t.frameLineWidth = 2;
     t.shapeLineWidth = 3;
@@ -116,15 +103,6 @@ TEST_F(DialogForms, PrintingOptionsShowAndTakeTheOptions) {
     EXPECT_EQ(ui.dialogTitles, Texts{"rho 2.0 - printing options"});
     EXPECT_EQ((std::vector<int>{t.printBoundingBox, t.printColor, t.frameLineWidth, t.shapeLineWidth}),
               (std::vector<int>{0, 1, 2, 4}));
-
-    ui.dialogActions.push_back([](QDialog& d) {
-        d.findChild<QCheckBox*>("CheckBox1")->click();
-        type(d, "Edit2", "9");
-        button(d, "cancel")->click();
-        return d.result();
-    });
-    printingopties1Click(t, ui, nullptr);
-    EXPECT_EQ((std::vector<int>{t.printBoundingBox, t.shapeLineWidth}), (std::vector<int>{0, 4}));
 }
 
 TEST_F(DialogForms, QuasitilerDialogRefusesFourAndGeneratesFive) {

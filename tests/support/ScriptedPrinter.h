@@ -1,6 +1,6 @@
 #pragma once
-// A Printer for tests: a page of a chosen size whose drawing is recorded,
-// with scripted failures, and a count of what was asked.
+// A Printer for tests: a recorded page of a chosen size, scripted failures,
+// and counts of what was asked.
 
 #include <functional>
 #include <vector>
@@ -11,23 +11,18 @@
 namespace rho::test {
 
 // A recording page that also keeps every stroke width set on it.
-class PageSurface : public RecordingSurface {
-public:
+struct PageSurface : RecordingSurface {
     using RecordingSurface::RecordingSurface;
     std::vector<int> strokeWidths;
     void setStrokeWidth(int width) override { strokeWidths.push_back(width); }
 };
 
-class ScriptedPrinter : public Printer {
-public:
-    bool isInstalled = true;
+struct ScriptedPrinter : Printer {
+    bool isInstalled = true, refuseJob = false, refusePage = false;
     int width = 4800, height = 6800;
-    bool refuseJob = false;   // beginJob returns null
-    bool refusePage = false;  // endJob returns false
     std::function<void(ScriptedPrinter&)> onSetup;  // what the user does in the setup dialog
-
     int setupCalls = 0, jobsBegun = 0, pagesSent = 0;
-    PageSurface page{4800, 6800};
+    PageSurface page;
 
     bool installed() override { return isInstalled; }
     void setupDialog() override {
@@ -38,15 +33,10 @@ public:
     int pageHeight() override { return height; }
     Surface* beginJob() override {
         ++jobsBegun;
-        if (refuseJob) return nullptr;
         page = PageSurface(width, height);
-        return &page;
+        return refuseJob ? nullptr : &page;
     }
-    bool endJob() override {
-        if (refusePage) return false;
-        ++pagesSent;
-        return true;
-    }
+    bool endJob() override { return !refusePage && ++pagesSent; }
 };
 
 }  // namespace rho::test
