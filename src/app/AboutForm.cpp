@@ -91,6 +91,7 @@ TForm7::TForm7(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWind
 
 void about1Click(ModalUi& ui, QWidget* parent) {
     TForm7 form(parent);
+    centreOnScreen(form);
     ui.execDialog(form);
 }
 

@@ -61,6 +61,7 @@ TForm3::TForm3(Tiling& t, Shell& shell, QWidget* parent) : QDialog(parent), logi
 
 void setboundingbox1Click(Tiling& t, Shell& shell, ModalUi& ui, QWidget* parent) {
     TForm3 form(t, shell, parent);
+    centreOnScreen(form);
     ui.execDialog(form);
 }
 

@@ -24,6 +24,10 @@ namespace rho {
 QLineEdit* addUpDownEdit(QWidget* parent, const QString& name, const std::string& text, int minimum, int maximum,
                          int x, int y, int width);
 
+// Puts a window in the middle of its screen; a dialog moved so keeps that
+// place when it is shown.
+void centreOnScreen(QWidget& window);
+
 // The bounding-box dialog.
 class TForm3 : public QDialog {
 public:

@@ -34,6 +34,8 @@ TEST(PrintPdf, PageShowsFilledShapesAndTheFrameAtTheirPixels) {
     qprinter->setPageLayout(QPageLayout(QPageSize(QSizeF(200, 150), QPageSize::Point, {}, QPageSize::ExactMatch),
                                         QPageLayout::Portrait, QMarginsF()));
     QtPrinter printer(std::move(qprinter), ui, nullptr);
+    printer.setupDialog();  // through the scripted answers: cancelled, never blocking
+    EXPECT_EQ(std::tuple(ui.dialogTitles.size(), printer.installed()), std::tuple(1u, true));
     auto t = createTiling(shell, PrinterState{true, 200.0 / 150.0});
     t->box = BoundingBox{-10, -20, 400, 300};
     t->printColor = 1;

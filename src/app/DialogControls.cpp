@@ -1,4 +1,6 @@
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QToolButton>
 
 #include "app/DialogForms.h"
@@ -33,6 +35,13 @@ QLineEdit* addUpDownEdit(QWidget* parent, const QString& name, const std::string
         });
     }
     return edit;
+}
+
+void centreOnScreen(QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    window.move(area.x() + (area.width() - window.width()) / 2, area.y() + (area.height() - window.height()) / 2);
 }
 
 }  // namespace rho
