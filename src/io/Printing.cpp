@@ -29,9 +29,10 @@ void finishJob(Tiling& t, Shell& shell) {
 void readPrinterState(Tiling& t, Shell& shell, Printer& printer) {
     const bool installed = printer.installed();
     if (installed) {
+        const int width = printer.pageWidth();
         const int height = printer.pageHeight();
-        // A page without height has no proportions; the previous aspect stays.
-        if (height > 0) t.pageAspect = static_cast<double>(printer.pageWidth()) / static_cast<double>(height);
+        // An empty page has no proportions; the previous aspect stays.
+        if (width > 0 && height > 0) t.pageAspect = static_cast<double>(width) / static_cast<double>(height);
         t.ratioMode = 1;
     } else {
         t.ratioMode = 2;
