@@ -261,7 +261,10 @@ void autosnaptogrid1Click(SetEditor& e) {
     for (int k = 0; k < d.count; ++k) {
         for (int p = 0; p <= d.objects[k].lastPoint; ++p) {
             SetPoint& q = d.objects[k].points[p];
-            const Point2 m = pixelToModel(e, snapPoint(e, modelToPixel(e, {q.x, q.y})));
+            const Point2 pixel = modelToPixel(e, {q.x, q.y});
+            const Point2 snapped = snapPoint(e, pixel);
+            if (snapped.x == pixel.x && snapped.y == pixel.y) continue;  // no round trip for a point that stays
+            const Point2 m = pixelToModel(e, snapped);
             q = {m.x, m.y};
         }
     }
