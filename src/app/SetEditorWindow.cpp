@@ -68,14 +68,11 @@ public:
     std::function<void(MouseButton)> onPress;
     Swatch(QWidget* parent, const QString& hint) : QFrame(parent) {
         setFixedSize(25, 25);
-        setFrameStyle(QFrame::Box | QFrame::Plain);
-        setAutoFillBackground(true);
         setToolTip(hint);
     }
+    // A style sheet, since tool bar styles paint over a palette's background.
     void showColor(Color c) {
-        QPalette p = palette();
-        p.setColor(QPalette::Window, toQColor(c));
-        setPalette(p);
+        setStyleSheet(QString("QFrame { background-color: %1; border: 1px solid gray; }").arg(toQColor(c).name()));
     }
 
 protected:

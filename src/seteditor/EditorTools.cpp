@@ -40,6 +40,14 @@ void startBand(SetEditor& e) {
     e.rubberBand = true;
 }
 
+// A click without a drag still leaves the image of its segment on screen.
+void moveBandEnd(SetEditor& e, Point2 end) {
+    if (end.x == e.bandEnd.x && end.y == e.bandEnd.y) return;
+    drawBand(e);
+    e.bandEnd = end;
+    drawBand(e);
+}
+
 void endBand(SetEditor& e) {
     e.rubberBand = false;
     e.shell.viewSurface().setStrokeMode(StrokeMode::Copy);
@@ -73,7 +81,7 @@ void deletePickedPoint(SetEditor& e) {
 void releaseLine(SetEditor& e, int x, int y) {
     if (!e.pressAccepted) return;
     e.pressAccepted = false;
-    e.bandEnd = snapPoint(e, mousePixel(x, y));
+    moveBandEnd(e, snapPoint(e, mousePixel(x, y)));
     endBand(e);
     SetDrawing& d = e.workingDrawing;
     SetObject& o = d.objects[d.count];
@@ -103,7 +111,7 @@ void releasePolyTool(SetEditor& e, MouseButton button, int x, int y) {
         if (!e.pressAccepted) return;
         e.pressAccepted = false;
         const Point2 p = snapPoint(e, mousePixel(x, y));
-        e.bandEnd = p;
+        moveBandEnd(e, p);
         endBand(e);
         if (!e.objectInProgress) {
             SetObject& o = d.objects[d.count];

@@ -54,6 +54,15 @@ TEST_F(SetEditorPixelTest, RubberBandInvertsAndLeavesNoTraceWhenItMoves) {
     EXPECT_EQ(std::tuple(at(100, 150), at(150, 100)), std::tuple(0x0000ffu, 0xffffffu));
 }
 
+TEST_F(SetEditorPixelTest, VertexAddedByAPlainClickLeavesItsSegmentOnScreen) {
+    SpeedButton10Click(e);
+    selectEditorTool(e, kAddPolyline);
+    drag(100, 100, 200, 100);
+    FormMouseDown(e, MouseButton::Left, 100, 200);  // no move between press and release
+    FormMouseUp(e, MouseButton::Left, 100, 200);
+    EXPECT_EQ(std::tuple(at(150, 100), at(150, 150), at(100, 150)), std::tuple(0x000000u, 0x000000u, 0xffffffu));
+}
+
 TEST_F(SetEditorPixelTest, ColourPickerTakesTheShownPixel) {
     selectEditorTool(e, kColorPicker);
     click(399, 300);
