@@ -223,7 +223,6 @@ TForm4::TForm4(Tiling& t, Shell& mainShell, ModalUi& ui, QWidget* mainWindow)
         const int y = static_cast<int>(ev->position().y());
         const MouseButton b = toButton(ev->button());
         run([=](SetEditor& ed) {
-            if (ed.viewScale <= 0) return;  // no drawing area yet
             if (what == 0) FormMouseDown(ed, b, x, y);
             else if (what == 1) FormMouseMove(ed, x, y);
             else FormMouseUp(ed, b, x, y);

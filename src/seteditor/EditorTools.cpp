@@ -18,6 +18,9 @@ double squaredDistance(Point2 a, Point2 b) {
     return dx * dx + dy * dy;
 }
 
+// A drawing area of no size has no scale: pixels there map to no model point.
+bool hasArea(const SetEditor& e) { return e.viewScale > 0; }
+
 Point2 mousePixel(int x, int y) { return {static_cast<double>(x), static_cast<double>(y)}; }
 
 PixelPoint truncated(Point2 p) { return {static_cast<int>(p.x), static_cast<int>(p.y)}; }
@@ -186,6 +189,7 @@ Point2 snapPoint(const SetEditor& e, Point2 pixel) {
 }
 
 void FormMouseDown(SetEditor& e, MouseButton button, int x, int y) {
+    if (!hasArea(e)) return;
     switch (e.editorTool) {
         case kMovePoints:
             if (pickPoint(e, x, y)) {
@@ -211,6 +215,7 @@ void FormMouseDown(SetEditor& e, MouseButton button, int x, int y) {
 }
 
 void FormMouseMove(SetEditor& e, int x, int y) {
+    if (!hasArea(e)) return;
     if (e.editorTool == kMovePoints) {
         if (!e.dragging) return;
         const Point2 m = pixelToModel(e, snapPoint(e, mousePixel(x, y)));
@@ -224,6 +229,7 @@ void FormMouseMove(SetEditor& e, int x, int y) {
 }
 
 void FormMouseUp(SetEditor& e, MouseButton button, int x, int y) {
+    if (!hasArea(e)) return;
     switch (e.editorTool) {
         case kMovePoints:
             if (e.dragging) {
@@ -265,6 +271,7 @@ void SpeedButton11Click(SetEditor& e) {
 }
 
 void autosnaptogrid1Click(SetEditor& e) {
+    if (!hasArea(e)) return;
     SetDrawing& d = e.workingDrawing;
     for (int k = 0; k < d.count; ++k) {
         for (int p = 0; p <= d.objects[k].lastPoint; ++p) {

@@ -190,6 +190,18 @@ TEST_F(SetEditorToolsTest, AutosnapWithBothSnapsOffChangesNothing) {
     EXPECT_EQ(std::tuple(o.points[0].x, o.points[1].y, o.points[2].x), std::tuple(0.3, -3.3, 2.2));
 }
 
+TEST_F(SetEditorToolsTest, DrawingAreaOfNoSizeLeavesThePointsAlone) {
+    addObject(0, {{0.3, 0.7}, {5.1, -3.3}});
+    editorShell.setClientSize(0, 300);
+    FormResize(e);
+    autosnaptogrid1Click(e);
+    selectEditorTool(e, kAddLine);
+    drag(0, 0, 0, 0);
+    ASSERT_EQ(e.workingDrawing.count, 1);
+    EXPECT_EQ(std::tuple(e.workingDrawing.objects[0].points[0].x, e.workingDrawing.objects[0].points[1].y),
+              std::tuple(0.3, -3.3));
+}
+
 TEST_F(SetEditorToolsTest, EveryActionCommitsAndTheMainViewIsRedrawnOnlyForChanges) {
     mainShell.recording.calls.clear();
     click(10, 10);  // move tool, nothing hit
