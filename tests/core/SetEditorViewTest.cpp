@@ -66,17 +66,6 @@ TEST_F(SetEditorViewTest, EachGridKindPutsItsSideOnTheLattice) {
     }
 }
 
-TEST_F(SetEditorViewTest, OrthogonalGridHasTheCentreAndTheMidpointsOfTheSides) {
-    const auto lattice = gridLattice(e);
-    ASSERT_EQ(lattice.size(), 289u);
-    const Point2* s = e.screenOutline;
-    EXPECT_TRUE(onLattice(lattice, {400.0, 300.0}));
-    for (int k = 0; k < 4; ++k) {
-        const Point2 mid{(s[k].x + s[(k + 1) % 4].x) / 2, (s[k].y + s[(k + 1) % 4].y) / 2};
-        EXPECT_TRUE(onLattice(lattice, mid)) << "side " << k;
-    }
-}
-
 TEST_F(SetEditorViewTest, GridUnitStepsTestTheirBoundBeforeStepping) {
     // B, b: the buttons "set grid unit to larger" / "to smaller" (by 2);
     // M, m: the menu items "smaller" (adds 1) and "larger" (subtracts 1).
@@ -108,17 +97,6 @@ TEST_F(SetEditorViewTest, GridKindFromTheMenuChecksItsItemAndPressesItsButton) {
     }
     displaygrid1Click(e);
     EXPECT_EQ(std::tuple(e.displayGrid, editorShell.menuChecked["display grid"]), std::tuple(0, false));
-}
-
-TEST_F(SetEditorViewTest, NewEditorStartsWithTitleChecksAndStatus) {
-    EXPECT_EQ(editorShell.caption, "rho 2.0 - set editor - untitled");
-    EXPECT_TRUE(editorShell.menuChecked["edit small shape"]);
-    EXPECT_TRUE(editorShell.menuChecked["orthogonal"]);
-    EXPECT_TRUE(editorShell.menuChecked["display grid"]);
-    EXPECT_TRUE(editorShell.buttonDown["snap to grid"]);
-    EXPECT_FALSE(editorShell.buttonDown["snap to points"]);
-    EXPECT_EQ(editorShell.panels[0], "objects: 0");
-    EXPECT_EQ(editorShell.panels[1], "move points of objects");
 }
 
 }  // namespace
