@@ -129,7 +129,7 @@ void QtSurface::polygon(const PixelPoint* points, int count) {
     if (rasterizes()) {
         PixelBuffer b = buffer();
         rasterPolygon(b, points, count, RasterPen{toQRgb(strokeColor_), strokeMode_ == StrokeMode::NotXor},
-                      RasterBrush{brushStyle_, toQRgb(brushColor_)});
+                      RasterBrush{brushStyle_, toQRgb(brushColor_), strokeMode_ == StrokeMode::NotXor});
         return;
     }
     QPoint buffer[32];
@@ -152,7 +152,7 @@ void QtSurface::rectangle(int x1, int y1, int x2, int y2) {
     if (rasterizes()) {
         PixelBuffer b = buffer();
         rasterRectangle(b, left, top, right, bottom, RasterPen{toQRgb(strokeColor_), strokeMode_ == StrokeMode::NotXor},
-                        RasterBrush{brushStyle_, toQRgb(brushColor_)});
+                        RasterBrush{brushStyle_, toQRgb(brushColor_), strokeMode_ == StrokeMode::NotXor});
         return;
     }
     // A one-pixel pen outlines columns left..right-1 and rows top..bottom-1.
@@ -225,5 +225,10 @@ void QtSurface::clearClip() {
 
 int QtSurface::width() const { return image_.width(); }
 int QtSurface::height() const { return image_.height(); }
+
+PixelRows QtSurface::pixelRows() {
+    const PixelBuffer b = buffer();
+    return PixelRows{b.bits, b.stride, b.clipLeft, b.clipTop, b.clipRight, b.clipBottom};
+}
 
 }  // namespace rho

@@ -43,6 +43,7 @@ public:
 
     int width() const override;
     int height() const override;
+    PixelRows pixelRows() override;
 
     // Ends painting so that the image can be read or shown.
     void flush();
