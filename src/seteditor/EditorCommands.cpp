@@ -200,6 +200,7 @@ bool FormCloseQuery(SetEditor& e) { return mayDiscard(e); }
 
 void FormClose(SetEditor& e) {
     abandonPending(e);
+    e.dragging = false;
     commitWorking(e);
     e.t.editorOpen = 0;
 }

@@ -23,32 +23,17 @@ bool hasArea(const SetEditor& e) { return e.viewScale > 0; }
 
 Point2 mousePixel(int x, int y) { return {static_cast<double>(x), static_cast<double>(y)}; }
 
-PixelPoint truncated(Point2 p) { return {static_cast<int>(p.x), static_cast<int>(p.y)}; }
-
-// The band is drawn in black with inverting strokes: drawing it twice
-// leaves the pixels as they were.
-void drawBand(SetEditor& e) {
-    Surface& s = e.shell.viewSurface();
-    const PixelPoint a = truncated(e.bandStart);
-    const PixelPoint b = truncated(e.bandEnd);
-    s.moveTo(a.x, a.y);
-    s.lineTo(b.x, b.y);
-}
-
 void startBand(SetEditor& e) {
-    Surface& s = e.shell.viewSurface();
-    s.setStrokeColor(0x000000);
-    s.setStrokeMode(StrokeMode::NotXor);
-    drawBand(e);
+    drawRubberBand(e);
     e.rubberBand = true;
 }
 
 // A click without a drag still leaves the image of its segment on screen.
 void moveBandEnd(SetEditor& e, Point2 end) {
     if (end.x == e.bandEnd.x && end.y == e.bandEnd.y) return;
-    drawBand(e);
+    drawRubberBand(e);
     e.bandEnd = end;
-    drawBand(e);
+    drawRubberBand(e);
 }
 
 void endBand(SetEditor& e) {
@@ -61,7 +46,7 @@ void pressAddingTool(SetEditor& e, int x, int y) {
     e.pressAccepted = e.workingDrawing.count < kSetDrawingObjects;
     if (!e.pressAccepted) return;
     const Point2 start = e.objectInProgress ? e.bandEnd : snapPoint(e, mousePixel(x, y));
-    if (e.rubberBand) drawBand(e);  // a band still following the mouse leaves the screen first
+    if (e.rubberBand) drawRubberBand(e);  // a band still following the mouse leaves the screen first
     e.bandStart = e.bandEnd = start;
     startBand(e);
 }
@@ -222,9 +207,9 @@ void FormMouseMove(SetEditor& e, int x, int y) {
         e.workingDrawing.objects[e.pickedObject].points[e.pickedPoint] = {m.x, m.y};
         FormPaint(e);
     } else if (e.editorTool <= kAddPolygon && e.rubberBand) {
-        drawBand(e);
+        drawRubberBand(e);
         e.bandEnd = snapPoint(e, mousePixel(x, y));
-        drawBand(e);
+        drawRubberBand(e);
     }
 }
 

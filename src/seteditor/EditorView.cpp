@@ -182,7 +182,18 @@ void FormPaint(SetEditor& e) {
         for (const Point2& p : gridLattice(e)) drawGridDot(s, truncated(p), shadow, highlight);
     }
     drawObjects(e, s);
+    if (e.rubberBand) drawRubberBand(e);  // a band that follows the mouse stays on screen
     refreshEditorStatus(e);
+}
+
+void drawRubberBand(SetEditor& e) {
+    Surface& s = e.shell.viewSurface();
+    s.setStrokeColor(0x000000);
+    s.setStrokeMode(StrokeMode::NotXor);
+    const PixelPoint a = truncated(e.bandStart);
+    const PixelPoint b = truncated(e.bandEnd);
+    s.moveTo(a.x, a.y);
+    s.lineTo(b.x, b.y);
 }
 
 void gridUnitSmallerButtonClick(SetEditor& e) {

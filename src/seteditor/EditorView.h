@@ -29,6 +29,10 @@ void FormResize(SetEditor& e);
 // Background, rhomb face, grid, objects 0 .. count-1, then the status refresh.
 void FormPaint(SetEditor& e);
 
+// The rubber band from bandStart to bandEnd in black inverting strokes;
+// drawing it twice leaves the pixels as they were. Strokes stay inverting.
+void drawRubberBand(SetEditor& e);
+
 // Grid unit: the buttons step by 2, the menu items by 1 the other way round.
 void gridUnitSmallerButtonClick(SetEditor& e);  // "set grid unit to smaller"
 void gridUnitLargerButtonClick(SetEditor& e);   // "set grid unit to larger"

@@ -57,9 +57,12 @@ std::string colorHint(Color c) {
 
 void commitWorking(SetEditor& e) {
     SetDrawing& shown = shownDrawing(e);
-    const bool changed = !sameDrawing(shown, e.workingDrawing);
+    if (!sameDrawing(shown, e.workingDrawing)) e.mainViewStale = true;
     shown = e.workingDrawing;
-    if (changed) redrawView(e.t, e.mainShell);
+    if (e.mainViewStale && !e.dragging) {
+        e.mainViewStale = false;
+        redrawView(e.t, e.mainShell);
+    }
 }
 
 void loadWorking(SetEditor& e) { e.workingDrawing = shownDrawing(e); }

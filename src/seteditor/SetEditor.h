@@ -62,6 +62,9 @@ struct SetEditor {
     std::string fileName = "untitled";
     bool modified = false;
     bool untitled = true;
+    // The set changed since the main view last showed it; the main view is
+    // redrawn once a dragged point is let go, not at every move.
+    bool mainViewStale = false;
 };
 
 // The SetDesign drawing of the shown shape.

@@ -137,12 +137,17 @@ TEST_F(SetEditorToolsTest, ChangingToolsDropsTheUnfinishedPolygonSoALineGetsItsO
 
 TEST_F(SetEditorToolsTest, MovingAPointSnapsItToTheGrid) {
     addObject(0, {{1, 1}, {-20, 0}});
+    commitWorking(e);
+    mainShell.recording.calls.clear();
     const Point2 p = pixelOf(1, 1);
     FormMouseDown(e, MouseButton::Left, ix(p.x), ix(p.y));
     ASSERT_TRUE(e.dragging);
     const Point2 v3 = e.screenOutline[3];
     FormMouseMove(e, ix(v3.x) + 2, ix(v3.y) + 2);
+    EXPECT_EQ(tiling->set.small.objects[0].points[0].x, e.workingDrawing.objects[0].points[0].x);
+    EXPECT_TRUE(mainShell.recording.calls.empty());  // the main view waits for the release
     FormMouseUp(e, MouseButton::Left, ix(v3.x) + 2, ix(v3.y) + 2);
+    EXPECT_FALSE(mainShell.recording.calls.empty());
     EXPECT_NEAR(e.workingDrawing.objects[0].points[0].x, 11.755705, 1e-6);
     EXPECT_NEAR(e.workingDrawing.objects[0].points[0].y, -3.819660, 1e-6);
     EXPECT_FALSE(e.dragging);
