@@ -44,9 +44,10 @@ void endBand(SetEditor& e) {
 void pressAddingTool(SetEditor& e, int x, int y) {
     e.modified = true;
     e.pressAccepted = e.workingDrawing.count < kSetDrawingObjects;
-    if (!e.pressAccepted) return;
+    // A band still following the mouse after a middle release goes on: this
+    // press finishes the segment it shows.
+    if (!e.pressAccepted || e.rubberBand) return;
     const Point2 start = e.objectInProgress ? e.bandEnd : snapPoint(e, mousePixel(x, y));
-    if (e.rubberBand) drawRubberBand(e);  // a band still following the mouse leaves the screen first
     e.bandStart = e.bandEnd = start;
     startBand(e);
 }

@@ -66,6 +66,17 @@ TEST_F(SetEditorPixelTest, VertexAddedByAPlainClickLeavesItsSegmentOnScreen) {
     EXPECT_EQ(std::tuple(at(150, 100), at(150, 150), at(100, 150)), std::tuple(0x000000u, 0x000000u, 0xffffffu));
 }
 
+TEST_F(SetEditorPixelTest, BandLeftFollowingTheMouseByAMiddleReleaseIsFinishedByTheNextClick) {
+    SpeedButton10Click(e);
+    selectEditorTool(e, kAddPolyline);
+    drag(100, 100, 200, 100);
+    drag(200, 100, 200, 150, MouseButton::Middle);
+    FormMouseMove(e, 200, 200);
+    click(200, 200);
+    EXPECT_EQ(std::tuple(at(150, 100), at(200, 180), at(200, 100)), std::tuple(0x000000u, 0x000000u, 0x000000u));
+    EXPECT_EQ(e.workingDrawing.objects[0].lastPoint, 2);
+}
+
 TEST_F(SetEditorPixelTest, ColourPickerTakesTheShownPixel) {
     selectEditorTool(e, kColorPicker);
     click(399, 300);
