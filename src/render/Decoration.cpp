@@ -20,6 +20,7 @@ constexpr Color kWhite = 0xffffff;
 // From this squared distance on the stamp is white (200 x 1.2767 > 255),
 // which no pixel is lighter than, so it is never written.
 constexpr double kWhiteDistanceSquared = 1.63;
+constexpr double kWhiteDistance = 1.28;  // a little beyond the root of the above
 // Segments longer than this many steps reach far beyond any surface; only
 // their steps near the clip rectangle are sampled.
 constexpr double kMaxSteps = 1 << 16;
@@ -73,8 +74,17 @@ void dot(Surface& surface, const PixelRows& rows, double x, double y, int r) {
     if (!(std::fabs(x) < 1e9 && std::fabs(y) < 1e9)) return;
     const int ix = static_cast<int>(x);
     const int iy = static_cast<int>(y);
-    for (int i = -r; i <= r; ++i) {
-        for (int j = -r; j <= r; ++j) {
+    // With r of 2 or more only the offsets within the white distance of
+    // the point can get a stamp darker than white; the others are skipped.
+    int iLo = -r, iHi = r, jLo = -r, jHi = r;
+    if (r >= 2) {
+        iLo = std::max(iLo, static_cast<int>(std::ceil(x - ix - kWhiteDistance)));
+        iHi = std::min(iHi, static_cast<int>(std::floor(x - ix + kWhiteDistance)));
+        jLo = std::max(jLo, static_cast<int>(std::ceil(y - iy - kWhiteDistance)));
+        jHi = std::min(jHi, static_cast<int>(std::floor(y - iy + kWhiteDistance)));
+    }
+    for (int i = iLo; i <= iHi; ++i) {
+        for (int j = jLo; j <= jHi; ++j) {
             const double ddx = x - (ix + i);
             const double ddy = y - (iy + j);
             const double d2 = ddx * ddx + ddy * ddy;

@@ -116,20 +116,6 @@ TEST_F(DecorationPixelTest, PolygonsByModeAndPath) {
     EXPECT_EQ(surface.pixel(1, 300), kWhite);  // the background too
 }
 
-TEST_F(DecorationPixelTest, BothShowsTheBlueOutlineAndAnEmptyDrawingNothingElse) {
-    repaintOneShape();  // large drawing empty
-    const QImage empty = snapshot();
-    EXPECT_EQ(surface.pixel(100, 100), t->palette[2]);
-    t->outline = 1;
-    repaintOneShape();
-    // Corners V0 (-19.02, -26.18) and V2 (19.02, 26.18) of the large rhomb.
-    EXPECT_EQ(std::make_pair(surface.pixel(80, 73), surface.pixel(119, 126)), std::make_pair(kBlue, kBlue));
-    EXPECT_EQ(surface.pixel(100, 100), t->palette[2]);
-    t->outline = 0;
-    repaintOneShape();
-    EXPECT_EQ(snapshot(), empty);
-}
-
 // Drawing the floating shape twice in preview mode, and erasing a shape,
 // leave the window as a repaint without that shape would.
 struct PreviewAndErase : DecorationPixelTest, ::testing::WithParamInterface<std::tuple<int, int>> {};
