@@ -17,10 +17,10 @@ namespace {
 constexpr Color kBlack = 0x000000;
 constexpr Color kWhite = 0xffffff;
 
-// From this squared distance on the stamp is white (200 x 1.2767 > 255),
-// which no pixel is lighter than, so it is never written.
-constexpr double kWhiteDistanceSquared = 1.63;
-constexpr double kWhiteDistance = 1.28;  // a little beyond the root of the above
+// From a distance of 1.275 on the stamp is white, which no pixel is lighter
+// than, so it is never written; offsets farther than this along either
+// axis are not visited.
+constexpr double kWhiteDistance = 1.28;
 // Segments longer than this many steps reach far beyond any surface; only
 // their steps near the clip rectangle are sampled.
 constexpr double kMaxSteps = 1 << 16;
@@ -55,7 +55,7 @@ void stampPixel(Surface& surface, const PixelRows& rows, int px, int py, int lev
             word = 0xffffffffu;
         } else {
             const uint32_t lowest = std::min({word & 0xff, (word >> 8) & 0xff, (word >> 16) & 0xff});
-            if (lowest > static_cast<uint32_t>(level)) word = 0xff000000u | grey;
+            word = lowest > static_cast<uint32_t>(level) ? 0xff000000u | grey : word;
         }
         return;
     }
@@ -75,20 +75,22 @@ void dot(Surface& surface, const PixelRows& rows, double x, double y, int r) {
     const int ix = static_cast<int>(x);
     const int iy = static_cast<int>(y);
     // With r of 2 or more only the offsets within the white distance of
-    // the point can get a stamp darker than white; the others are skipped.
+    // the point can get a stamp darker than white. The pixel is written
+    // back without a branch: which pixels darken is hard to predict.
     int iLo = -r, iHi = r, jLo = -r, jHi = r;
     if (r >= 2) {
-        iLo = std::max(iLo, static_cast<int>(std::ceil(x - ix - kWhiteDistance)));
-        iHi = std::min(iHi, static_cast<int>(std::floor(x - ix + kWhiteDistance)));
-        jLo = std::max(jLo, static_cast<int>(std::ceil(y - iy - kWhiteDistance)));
-        jHi = std::min(jHi, static_cast<int>(std::floor(y - iy + kWhiteDistance)));
+        // x - ix lies in (-1, 1): the lower bound is negative, so truncation
+        // is its ceiling; the upper is positive, so truncation is its floor.
+        iLo = std::max(iLo, static_cast<int>(x - ix - kWhiteDistance));
+        iHi = std::min(iHi, static_cast<int>(x - ix + kWhiteDistance));
+        jLo = std::max(jLo, static_cast<int>(y - iy - kWhiteDistance));
+        jHi = std::min(jHi, static_cast<int>(y - iy + kWhiteDistance));
     }
     for (int i = iLo; i <= iHi; ++i) {
         for (int j = jLo; j <= jHi; ++j) {
             const double ddx = x - (ix + i);
             const double ddy = y - (iy + j);
             const double d2 = ddx * ddx + ddy * ddy;
-            if (r >= 2 && d2 >= kWhiteDistanceSquared) continue;
             double d = std::sqrt(d2);
             if (d > r) d = r;
             double g = 200.0 * d;
