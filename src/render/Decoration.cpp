@@ -142,7 +142,11 @@ void segment(Surface& surface, double x0, double y0, double x1, double y1) {
     };
     limit(x0, sx, left, right);
     limit(y0, sy, top, bottom);
-    for (double k = lo; k <= hi; k += 1.0) {
+    // Counted from lo with a small counter: past 2^53 adding 1 to k itself
+    // changes nothing. No more steps than the rectangle spans can be near it.
+    const double steps = std::min(hi - lo, (right - left) + (bottom - top));
+    for (double c = 0.0; c <= steps; c += 1.0) {
+        const double k = lo + c;
         const double x = x0 + k * sx, y = y0 + k * sy;
         if (near(x, y)) dot<kind>(surface, rows, x, y, 2);
     }

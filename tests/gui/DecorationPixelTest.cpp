@@ -83,6 +83,20 @@ TEST_F(DecorationPixelTest, AntialiasedLineKeepsSaturatedColoursAndNeedsAnEndIns
     drawAntialiasedLine(surface, -50.0, -50.0, 100.0, 100.0);
     for (int k : {0, 50, 100}) EXPECT_EQ(surface.pixel(k, k), 0u) << k;
     EXPECT_EQ(surface.pixel(101, 100), kGrey200);  // one pixel beside the dot at (100, 100)
+    // Far ends: the part inside is drawn, and nothing strays off the line's rows.
+    image.fill(Qt::white);
+    drawAntialiasedLine(surface, 100.0, 200.0, 1e300, 200.0);
+    drawAntialiasedLine(surface, 1e300, 200.0, 100.0, 200.0);
+    drawAntialiasedLine(surface, 300.0, 300.0, -1e12, 300.0);
+    EXPECT_EQ(std::make_tuple(surface.pixel(99, 200), surface.pixel(100, 200), surface.pixel(599, 200)),
+              std::make_tuple(kGrey200, Color{0}, Color{0}));
+    EXPECT_EQ(std::make_tuple(surface.pixel(0, 300), surface.pixel(300, 300), surface.pixel(301, 300)),
+              std::make_tuple(Color{0}, Color{0}, kGrey200));
+    for (int y = 0; y < 400; ++y) {
+        if (std::abs(y - 200) > 2 && std::abs(y - 300) > 2) {
+            EXPECT_EQ(image.copy(0, y, 600, 1), white.copy(0, y, 600, 1)) << y;
+        }
+    }
 }
 
 TEST_F(DecorationPixelTest, PlainLinesIncludeBothEndsAndTurnWithTheShape) {
