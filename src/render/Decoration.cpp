@@ -17,9 +17,10 @@ namespace {
 constexpr Color kBlack = 0x000000;
 constexpr Color kWhite = 0xffffff;
 
-// From this squared distance on the stamp is white (200 x 1.2767 > 255),
-// which no pixel is lighter than, so it is never written.
-constexpr double kWhiteDistanceSquared = 1.63;
+// From a distance of 1.275 on the stamp is white, which no pixel is lighter
+// than, so it is never written; offsets farther than this along either
+// axis are not visited.
+constexpr double kWhiteDistance = 1.28;
 // Segments longer than this many steps reach far beyond any surface; only
 // their steps near the clip rectangle are sampled.
 constexpr double kMaxSteps = 1 << 16;
@@ -54,7 +55,7 @@ void stampPixel(Surface& surface, const PixelRows& rows, int px, int py, int lev
             word = 0xffffffffu;
         } else {
             const uint32_t lowest = std::min({word & 0xff, (word >> 8) & 0xff, (word >> 16) & 0xff});
-            if (lowest > static_cast<uint32_t>(level)) word = 0xff000000u | grey;
+            word = lowest > static_cast<uint32_t>(level) ? 0xff000000u | grey : word;
         }
         return;
     }
@@ -73,12 +74,23 @@ void dot(Surface& surface, const PixelRows& rows, double x, double y, int r) {
     if (!(std::fabs(x) < 1e9 && std::fabs(y) < 1e9)) return;
     const int ix = static_cast<int>(x);
     const int iy = static_cast<int>(y);
-    for (int i = -r; i <= r; ++i) {
-        for (int j = -r; j <= r; ++j) {
+    // With r of 2 or more only the offsets within the white distance of
+    // the point can get a stamp darker than white. The pixel is written
+    // back without a branch: which pixels darken is hard to predict.
+    int iLo = -r, iHi = r, jLo = -r, jHi = r;
+    if (r >= 2) {
+        // x - ix lies in (-1, 1): the lower bound is negative, so truncation
+        // is its ceiling; the upper is positive, so truncation is its floor.
+        iLo = std::max(iLo, static_cast<int>(x - ix - kWhiteDistance));
+        iHi = std::min(iHi, static_cast<int>(x - ix + kWhiteDistance));
+        jLo = std::max(jLo, static_cast<int>(y - iy - kWhiteDistance));
+        jHi = std::min(jHi, static_cast<int>(y - iy + kWhiteDistance));
+    }
+    for (int i = iLo; i <= iHi; ++i) {
+        for (int j = jLo; j <= jHi; ++j) {
             const double ddx = x - (ix + i);
             const double ddy = y - (iy + j);
             const double d2 = ddx * ddx + ddy * ddy;
-            if (r >= 2 && d2 >= kWhiteDistanceSquared) continue;
             double d = std::sqrt(d2);
             if (d > r) d = r;
             double g = 200.0 * d;
@@ -130,7 +142,11 @@ void segment(Surface& surface, double x0, double y0, double x1, double y1) {
     };
     limit(x0, sx, left, right);
     limit(y0, sy, top, bottom);
-    for (double k = lo; k <= hi; k += 1.0) {
+    // Counted from lo with a small counter: past 2^53 adding 1 to k itself
+    // changes nothing. No more steps than the rectangle spans can be near it.
+    const double steps = std::min(hi - lo, (right - left) + (bottom - top));
+    for (double c = 0.0; c <= steps; c += 1.0) {
+        const double k = lo + c;
         const double x = x0 + k * sx, y = y0 + k * sy;
         if (near(x, y)) dot<kind>(surface, rows, x, y, 2);
     }
