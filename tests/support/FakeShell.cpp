@@ -75,7 +75,12 @@ void FakeShell::setProgressPosition(int position) {
 }
 
 Color FakeShell::systemColor(SystemColor which) const {
-    return which == SystemColor::Window ? window : buttonFace;
+    switch (which) {
+        case SystemColor::Window: return window;
+        case SystemColor::ButtonShadow: return buttonShadow;
+        case SystemColor::ButtonHighlight: return buttonHighlight;
+        default: return buttonFace;
+    }
 }
 
 std::unique_ptr<OffscreenBitmap> FakeShell::createBitmap(int width, int height) {

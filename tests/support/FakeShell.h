@@ -46,6 +46,7 @@ public:
     std::string caption;
     int screenW = 1920, screenH = 1080;
     Color buttonFace = 0xc8d0d4, window = 0xffffff;
+    Color buttonShadow = 0x808080, buttonHighlight = 0xfefefe;
     bool bitmapEncodingFails = false;
     int bitmapWidth = -1, bitmapHeight = -1;  // size of the last bitmap made
     // Menu check marks, enabled states and speed buttons, by caption or hint.

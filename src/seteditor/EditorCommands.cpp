@@ -1,0 +1,208 @@
+#include "seteditor/EditorCommands.h"
+
+#include "render/Renderer.h"
+#include "seteditor/EditorView.h"
+#include "seteditor/SetEditor.h"
+#include "seteditor/SetFile.h"
+#include "tiling/Shell.h"
+#include "tiling/Tiling.h"
+
+namespace rho {
+
+namespace {
+
+// True when the user may go on: nothing unsaved, or No to the question.
+bool mayDiscard(SetEditor& e) {
+    return !e.modified || e.shell.messageBox("Do you want save current set?", Buttons::YesNo) == Answer::No;
+}
+
+// The main view shows the set's decoration; it is redrawn when a command
+// changed the set behind the working drawing.
+void setChanged(SetEditor& e) { redrawView(e.t, e.mainShell); }
+
+void takeFile(SetEditor& e, const std::string& path) {
+    e.fileName = path;
+    e.shell.setCaption(editorTitle(e.fileName));
+    e.untitled = false;
+    e.modified = false;
+}
+
+void openPath(SetEditor& e, const std::string& path) {
+    if (!readSet(e.t.set, path, e.shell)) return;
+    abandonPending(e);
+    loadWorking(e);
+    FormPaint(e);
+    takeFile(e, path);
+    setChanged(e);
+}
+
+bool somethingToSave(SetEditor& e) {
+    commitWorking(e);
+    if (e.t.set.small.count > 0 && e.t.set.large.count > 0) return true;
+    e.shell.messageBox("Nothing to save.", Buttons::Ok);
+    return false;
+}
+
+void saveUnderNewName(SetEditor& e) {
+    FileDialogRequest request;
+    request.title = "save set as";
+    request.defaultExt = "rhs";
+    request.filter = "penrose set (*.rhs)|*rhs";
+    request.confirmOverwrite = true;
+    const auto choice = e.shell.saveFileDialog(request);
+    if (!choice) return;
+    // The name is taken only once the set is in the file, so that the
+    // title and a later "save..." keep naming the file that holds the set.
+    if (!writeSet(e.t.set, choice->path, e.shell)) {
+        e.shell.messageBox("Error writing file", Buttons::Ok);
+        return;
+    }
+    takeFile(e, choice->path);
+}
+
+void switchShape(SetEditor& e, int large) {
+    if (e.editLarge == large) return;
+    commitWorking(e);
+    e.editLarge = large;
+    e.shell.setMenuChecked("edit small shape", large == 0);
+    e.shell.setMenuChecked("edit large shape", large == 1);
+    e.shell.setButtonDown("edit small shape", large == 0);
+    e.shell.setButtonDown("edit large shape", large == 1);
+    loadWorking(e);
+    abandonPending(e);
+    e.dragging = false;
+    FormPaint(e);
+}
+
+// Width (V2.x - V0.x) and height (V3.y - V0.y) of a rhomb template.
+void templateSize(const ShapeTemplate& tpl, double& w, double& h) {
+    w = tpl.corners[2].x - tpl.corners[0].x;
+    h = tpl.corners[3].y - tpl.corners[0].y;
+}
+
+}  // namespace
+
+void new1Click(SetEditor& e) {
+    if (!mayDiscard(e)) return;
+    e.fileName = "untitled";
+    e.shell.setCaption(editorTitle(e.fileName));
+    e.modified = false;
+    e.untitled = true;
+    abandonPending(e);
+    e.workingDrawing.count = 0;
+    e.t.set.small.count = 0;
+    e.t.set.large.count = 0;
+    FormPaint(e);
+    setChanged(e);
+}
+
+void open1Click(SetEditor& e) {
+    if (!mayDiscard(e)) return;
+    FileDialogRequest request;
+    request.title = "open file";
+    request.defaultExt = "rhs";
+    request.filter = "penrose tiling(*.rhs)|*.rhs";
+    request.mustExist = true;
+    const auto choice = e.shell.openFileDialog(request);
+    if (!choice) return;
+    openPath(e, choice->path);
+}
+
+void save1Click(SetEditor& e) {
+    if (!somethingToSave(e)) return;
+    if (e.untitled) {
+        saveUnderNewName(e);
+        return;
+    }
+    if (writeSet(e.t.set, e.fileName, e.shell))
+        e.modified = false;
+    else
+        e.shell.messageBox("Error writing file", Buttons::Ok);
+}
+
+void saveas1Click(SetEditor& e) {
+    if (somethingToSave(e)) saveUnderNewName(e);
+}
+
+void Dropper1Drop(SetEditor& e, const std::string& extension, const std::string& path) {
+    if (extension != "rhs") return;
+    if (!mayDiscard(e)) return;
+    openPath(e, path);
+}
+
+void editsmallshape1Click(SetEditor& e) { switchShape(e, 0); }
+void editlargeshape1Click(SetEditor& e) { switchShape(e, 1); }
+
+void clearsmallshape1Click(SetEditor& e) {
+    if (e.shell.messageBox("Do you really want clear this shape?", Buttons::YesNo) != Answer::Yes) return;
+    abandonPending(e);
+    e.workingDrawing.count = 0;
+    FormPaint(e);
+}
+
+void clearlargeshape1Click(SetEditor& e) {
+    if (e.shell.messageBox("Do you really want clear all?", Buttons::YesNo) != Answer::Yes) return;
+    abandonPending(e);
+    e.workingDrawing.count = 0;
+    e.t.set.small.count = 0;
+    e.t.set.large.count = 0;
+    FormPaint(e);
+    setChanged(e);
+}
+
+void shapetransfer1Click(SetEditor& e) {
+    const ShapeTemplate& source = e.editLarge ? e.t.largeTemplate : e.t.smallTemplate;
+    const ShapeTemplate& target = e.editLarge ? e.t.smallTemplate : e.t.largeTemplate;
+    double ws, hs, wt, ht;
+    templateSize(source, ws, hs);
+    templateSize(target, wt, ht);
+    const double kx = wt / ws;
+    const double k1 = hs / ws;
+    const double k2 = ht / wt;
+
+    SetDrawing& out = e.editLarge ? e.t.set.small : e.t.set.large;
+    const SetDrawing& in = e.workingDrawing;
+    for (int k = 0; k < in.count; ++k) {
+        const SetObject& o = in.objects[k];
+        SetObject& m = out.objects[k];
+        m.objectKind = o.objectKind;
+        m.lastPoint = o.lastPoint;
+        m.lineColor = o.lineColor;
+        m.fillColor = o.fillColor;
+        for (int p = 0; p <= o.lastPoint; ++p) {
+            const double x = o.points[p].x;
+            const double y = o.points[p].y;
+            const double x2 = x * kx;
+            m.points[p] = {x2, (y - x * k1) + x2 * k2};
+        }
+    }
+    out.count = in.count;
+    setChanged(e);
+}
+
+void Shape1MouseDown(SetEditor& e, MouseButton button) {
+    if (button != MouseButton::Left) {
+        e.currentLineColor = e.currentFillColor;
+        return;
+    }
+    if (const auto c = e.shell.colorDialog(e.currentLineColor)) e.currentLineColor = *c;
+}
+
+void Shape2MouseDown(SetEditor& e, MouseButton button) {
+    if (button != MouseButton::Left) {
+        e.currentFillColor = e.currentLineColor;
+        return;
+    }
+    if (const auto c = e.shell.colorDialog(e.currentFillColor)) e.currentFillColor = *c;
+}
+
+bool FormCloseQuery(SetEditor& e) { return mayDiscard(e); }
+
+void FormClose(SetEditor& e) {
+    abandonPending(e);
+    e.dragging = false;
+    commitWorking(e);
+    e.t.editorOpen = 0;
+}
+
+}  // namespace rho
