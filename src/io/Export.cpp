@@ -92,9 +92,12 @@ BitmapArea bitmapArea(const Tiling& t) {
 
 BitmapResult renderBitmap(Tiling& t, Shell& shell, const std::string& path) {
     const BitmapArea area = bitmapArea(t);
-    // Five screens bound the memory; a box without a single pixel has no picture.
-    if (area.x2 - area.x1 > 5.0 * shell.screenWidth() || area.y2 - area.y1 > 5.0 * shell.screenHeight() ||
-        !(area.width() > 0 && area.height() > 0))
+    // Five screens bound the memory; a box without a single pixel has no
+    // picture. Both are decided on the doubles, so that a box that is not
+    // finite or lies far out never reaches the conversion to whole pixels.
+    const double w = area.x2 - area.x1;
+    const double h = area.y2 - area.y1;
+    if (!(w >= 1.0 && w <= 5.0 * shell.screenWidth() && h >= 1.0 && h <= 5.0 * shell.screenHeight()))
         return BitmapResult::TooLarge;
     const int width = area.width();
     const int height = area.height();

@@ -29,7 +29,8 @@ BitmapArea bitmapArea(const Tiling& t);
 
 // Renders the bounding box's part of the view into an offscreen bitmap and
 // saves it as a Windows bitmap. TooLarge when the picture is wider or
-// higher than five screens or has no pixels at all; nothing is written then.
+// higher than five screens, has no pixels at all or is not finite; nothing
+// is written then.
 BitmapResult renderBitmap(Tiling& t, Shell& shell, const std::string& path);
 // True when the bitmap was written. A failed save shows "Error writing file".
 bool writeBitmap(Tiling& t, Shell& shell, const std::string& path);

@@ -14,7 +14,8 @@ struct Tiling;
 
 std::string svgText(Tiling& t, const BoundingBox& box);
 
-// Writes the drawing to `path`, in full or not at all.
+// Writes the drawing to `path`, in full or not at all. A box that is not
+// finite or has no positive width and height is refused: false, no file.
 bool writeSvg(Tiling& t, const BoundingBox& box, const std::string& path);
 
 }  // namespace rho
