@@ -177,7 +177,7 @@ TEST_F(RhotoolTest, ReadmeExamplesSucceed) {
         arguments = arguments.substr(0, arguments.find('#'));
         commands.push_back(arguments);
     }
-    ASSERT_EQ(commands.size(), 6u);
+    ASSERT_GE(commands.size(), 6u);  // generate, info, check, attach and both exports at least
     for (const std::string& arguments : commands) {
         const std::string command = "cd " + dir.path.string() + " && " + std::string(RHO_BINARY_DIR) + "/rhotool " +
                                     arguments + " >out 2>&1";
