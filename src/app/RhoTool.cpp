@@ -226,7 +226,8 @@ int attach(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
     std::string output;
     for (size_t i = 0; i < rest.size(); ++i)
         if (rest[i] == "-o") {
-            if (i + 1 >= rest.size()) return badArgument(err, "-o needs a file name");
+            // An empty name would fall back to the input and overwrite it.
+            if (i + 1 >= rest.size() || rest[i + 1].empty()) return badArgument(err, "-o needs a file name");
             output = rest[i + 1];
             rest.erase(rest.begin() + static_cast<long>(i), rest.begin() + static_cast<long>(i) + 2);
             break;
@@ -292,6 +293,17 @@ int exportTiling(const std::vector<std::string>& a, std::ostream& out, std::ostr
     const bool decorated = display != "shape" || antialiased;
     if (decorated && (ext == "ps" || ext == "svg"))
         return badArgument(err, "decorations and antialiased lines are drawn in .bmp and .png pictures only");
+    // The picture of the box at the zoom, checked on the doubles before any
+    // conversion, the same for every format: at least one pixel each way and
+    // at most five screens (the bitmap's memory bound).
+    const HeadlessShell screen;
+    const double width = box.w * zoom, height = box.h * zoom;
+    if (!(width >= 1.0 && height >= 1.0))
+        return badArgument(err, "--box and --zoom give an empty picture (W and H must make at least one pixel)");
+    if (!(width <= 5.0 * screen.screenWidth() && height <= 5.0 * screen.screenHeight()))
+        return badArgument(err, "--box and --zoom give a picture larger than five screens (" +
+                                    std::to_string(5 * screen.screenWidth()) + " x " +
+                                    std::to_string(5 * screen.screenHeight()) + " pixels)");
 
     Session s;
     if (!load(s, a[1], err)) return kFailed;

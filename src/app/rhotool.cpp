@@ -23,10 +23,12 @@ int main(int argc, char** argv) {
     rho::ignoreFileSizeSignal();
     qInstallMessageHandler(quietHandler);
     std::vector<std::string> args(argv + 1, argv + argc);
-    // Pixels are drawn offscreen; no window is ever opened.
+    // Pixels are drawn offscreen and no window is ever opened, so the tool
+    // always takes the offscreen platform, whatever the environment names:
+    // a desktop platform without a display would abort the start.
     std::unique_ptr<QGuiApplication> app;
     if (!args.empty() && args[0] == "export") {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
     return rho::runRhoTool(args, std::cout, std::cerr);

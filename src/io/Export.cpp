@@ -82,19 +82,26 @@ BitmapArea bitmapArea(const Tiling& t) {
     return a;
 }
 
-BitmapResult renderBitmap(Tiling& t, Shell& shell, const std::string& path) {
+namespace {
+
+// Five screens bound the memory; a box without a single pixel has no
+// picture. Both are decided on the doubles, so that a box that is not
+// finite or lies far out never reaches the conversion to whole pixels.
+bool pictureFits(const BitmapArea& area, const Shell& shell) {
+    const double w = area.x2 - area.x1;
+    const double h = area.y2 - area.y1;
+    return w >= 1.0 && w <= 5.0 * shell.screenWidth() && h >= 1.0 && h <= 5.0 * shell.screenHeight();
+}
+
+}  // namespace
+
+std::unique_ptr<OffscreenBitmap> drawBitmap(Tiling& t, Shell& shell) {
     const BitmapArea area = bitmapArea(t);
-    // Five screens bound the memory; a box without a single pixel has no picture.
-    if (area.x2 - area.x1 > 5.0 * shell.screenWidth() || area.y2 - area.y1 > 5.0 * shell.screenHeight() ||
-        !(area.width() > 0 && area.height() > 0))
-        return BitmapResult::TooLarge;
+    if (!pictureFits(area, shell)) return nullptr;
     const int width = area.width();
     const int height = area.height();
-    // A target that cannot be written is refused before any drawing.
-    AtomicFile file;
-    if (!openForSaving(file, shell, path)) return BitmapResult::WriteFailed;
     std::unique_ptr<OffscreenBitmap> bitmap = shell.createBitmap(width, height);
-    if (!bitmap) return BitmapResult::TooLarge;
+    if (!bitmap) return nullptr;
 
     Surface& surface = bitmap->surface();
     surface.setStrokeColor(0xffffff);
@@ -112,7 +119,19 @@ BitmapResult renderBitmap(Tiling& t, Shell& shell, const std::string& path) {
     for (int i = 0; i <= t.shapeLast; ++i)
         drawShapeBody(t, surface, t.shapes[i], kNormal, cull * width, cull * height, &mapper);
     ms.popMatrix();
+    return bitmap;
+}
 
+BitmapResult renderBitmap(Tiling& t, Shell& shell, const std::string& path) {
+    if (!pictureFits(bitmapArea(t), shell)) return BitmapResult::TooLarge;
+    // A target that cannot be written is refused before any drawing.
+    AtomicFile file;
+    if (!openForSaving(file, shell, path)) return BitmapResult::WriteFailed;
+    std::unique_ptr<OffscreenBitmap> bitmap = drawBitmap(t, shell);
+    if (!bitmap) {
+        file.discard();
+        return BitmapResult::TooLarge;
+    }
     // The picture is encoded in memory and saved like every other file.
     std::string bytes;
     if (!bitmap->encode(bytes)) file.discard();

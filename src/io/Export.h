@@ -3,12 +3,14 @@
 // of the bounding box's part of the view, or the byte-array entry, which
 // writes nothing.
 
+#include <memory>
 #include <string>
 
 namespace rho {
 
 struct Tiling;
 class Shell;
+class OffscreenBitmap;
 
 // The PostScript document: prologue with the /small and /large procedures,
 // one gsave/translate/rotate/grestore block per shape, "showpage".
@@ -29,11 +31,14 @@ BitmapArea bitmapArea(const Tiling& t);
 
 // Renders the bounding box's part of the view into an offscreen bitmap and
 // saves it as a Windows bitmap (in full or not at all). TooLarge when the
-// picture is wider or higher than five screens or has no pixels at all;
-// nothing is written or shown then. WriteFailed after the messages of a
-// failed save ("Can not create file", "Error writing file"); the previous
-// file stays as it was.
+// picture is wider or higher than five screens, has no pixels at all or is
+// not finite; nothing is written or shown then. WriteFailed after the
+// messages of a failed save ("Can not create file", "Error writing file");
+// the previous file stays as it was.
 BitmapResult renderBitmap(Tiling& t, Shell& shell, const std::string& path);
+// Draws the bounding box's part of the view into a new offscreen bitmap,
+// without saving it; null when the picture does not fit or cannot be made.
+std::unique_ptr<OffscreenBitmap> drawBitmap(Tiling& t, Shell& shell);
 // True when the bitmap was written; shows what renderBitmap shows.
 bool writeBitmap(Tiling& t, Shell& shell, const std::string& path);
 

@@ -1,6 +1,7 @@
 #include "io/SvgExport.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
 #include "geometry/Geometry.h"
@@ -80,6 +81,10 @@ std::string svgText(Tiling& t, const BoundingBox& box) {
 }
 
 bool writeSvg(Tiling& t, Shell& shell, const BoundingBox& box, const std::string& path) {
+    // A view box must be finite and have a positive width and height.
+    if (!(std::isfinite(box.x) && std::isfinite(box.y) && box.w > 0 && box.h > 0 && std::isfinite(box.w) &&
+          std::isfinite(box.h)))
+        return false;
     AtomicFile file;
     return openForSaving(file, shell, path) && finishSaving(file, shell, svgText(t, box));
 }

@@ -17,6 +17,8 @@ std::string svgText(Tiling& t, const BoundingBox& box);
 
 // Writes the drawing to `path`, in full or not at all; a failure shows
 // "Can not create file" (when the file cannot be made) and "Error writing file".
+// A box that is not finite or has no positive width and height is refused:
+// false, no file, no message.
 bool writeSvg(Tiling& t, Shell& shell, const BoundingBox& box, const std::string& path);
 
 }  // namespace rho

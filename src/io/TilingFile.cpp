@@ -209,6 +209,11 @@ bool parseTilingText(std::string_view text, TilingTables& out, Shell* progress) 
         if (!in.readReal(s.x) || !in.readReal(s.y) || !in.readInt(s.kind) || !in.readInt(s.angle) ||
             !in.readInt(s.color))
             return false;
+        // Values no tiling can hold: every later stage (corners, drawing,
+        // export) relies on these ranges.
+        if ((s.kind != kSmallShape && s.kind != kLargeShape) || s.angle < 0 || s.angle > 9 || s.color == 0 ||
+            s.color < -(kPaletteSize - 1) || s.color > kPaletteSize - 1)
+            return false;
     }
 
     if (!in.readInt(out.contourLast) || out.contourLast < -1 || out.contourLast >= kMaxContour) return false;

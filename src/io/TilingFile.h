@@ -52,7 +52,9 @@ struct TilingTables {
 
 // Parses the text of a tiling file into `out`. False when the version is
 // not 960905, a count lies outside -1 .. capacity - 1, a field is missing
-// or does not parse as a whole, a coordinate is not finite, a sector value
+// or does not parse as a whole, a coordinate is not finite, a shape's kind
+// is not 0 or 1, its angle lies outside 0..9 or its colour is 0 or beyond
+// +-20, a sector value
 // lies outside 0..255, or anything but white space follows the last record.
 // `out` may then hold part of the file. When `progress` is given, its
 // progress bar follows the records read.

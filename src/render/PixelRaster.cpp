@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
@@ -65,7 +66,8 @@ void fillPolygon(PixelBuffer& b, const PixelPoint* pts, int n, const RasterBrush
             const double top = down ? a.y : c.y;
             const double bottom = down ? c.y : a.y;
             if (sy < top || sy >= bottom) continue;
-            crossings[found++] = a.x + (sy - a.y) * static_cast<double>(c.x - a.x) / static_cast<double>(c.y - a.y);
+            crossings[found++] =
+                a.x + (sy - a.y) * (static_cast<double>(c.x) - a.x) / (static_cast<double>(c.y) - a.y);
         }
         if (found < 2) continue;
         std::sort(crossings, crossings + found);
@@ -81,25 +83,58 @@ void fillPolygon(PixelBuffer& b, const PixelPoint* pts, int n, const RasterBrush
 }  // namespace
 
 void rasterLine(PixelBuffer& b, int x0, int y0, int x1, int y1, const RasterPen& pen) {
-    const int dx = std::abs(x1 - x0);
-    const int dy = -std::abs(y1 - y0);
+    // 64 bits, so that no difference of two ints overflows.
+    const int64_t dx = std::abs(static_cast<int64_t>(x1) - x0);
+    const int64_t dy = -std::abs(static_cast<int64_t>(y1) - y0);
     const int sx = x0 < x1 ? 1 : -1;
     const int sy = y0 < y1 ? 1 : -1;
-    int err = dx + dy;
     // A line wholly outside the clip on one side draws nothing.
     if ((x0 < b.clipLeft && x1 < b.clipLeft) || (y0 < b.clipTop && y1 < b.clipTop) ||
         (x0 >= b.clipRight && x1 >= b.clipRight) || (y0 >= b.clipBottom && y1 >= b.clipBottom))
         return;
-    while (x0 != x1 || y0 != y1) {
-        plot(b, x0, y0, pen);
-        const int e2 = 2 * err;
+    const int64_t steps = std::max(dx, -dy);  // one pixel per step, the end pixel left out
+    if (steps == 0) return;
+
+    // The major axis moves one pixel every step, so only the steps whose
+    // major coordinate lies inside the clip can plot anything: the walk
+    // starts at the first of them and stops after the last, and its cost
+    // follows the pixels the clip shows, not the length of the line.
+    const bool xMajor = dx >= -dy;
+    const int64_t from = xMajor ? x0 : y0;
+    const int64_t dir = xMajor ? sx : sy;
+    const int64_t lo = xMajor ? b.clipLeft : b.clipTop;
+    const int64_t hi = xMajor ? b.clipRight - 1 : b.clipBottom - 1;
+    if (hi < lo) return;
+    // Steps k with lo <= from + dir * k <= hi.
+    int64_t first = dir > 0 ? lo - from : from - hi;
+    int64_t last = dir > 0 ? hi - from : from - lo;
+    first = std::max<int64_t>(first, 0);
+    last = std::min<int64_t>(last, steps - 1);
+    if (first > last) return;
+
+    // The state of the walk below after `first` steps, in closed form: the
+    // error term stays in a window one minor length wide, which fixes the
+    // number of minor steps taken so far.
+    const int64_t major = xMajor ? dx : -dy;
+    const int64_t minor = xMajor ? -dy : dx;
+    __extension__ typedef __int128 Wide;  // first * minor may pass 2^63
+    const auto minorSteps = static_cast<int64_t>((Wide{major} + Wide{2} * first * minor) / (Wide{2} * major));
+    const int64_t xSteps = xMajor ? first : minorSteps;
+    const int64_t ySteps = xMajor ? minorSteps : first;
+    int x = static_cast<int>(x0 + sx * xSteps);
+    int y = static_cast<int>(y0 + sy * ySteps);
+    int64_t err = static_cast<int64_t>(Wide{dx} + dy + Wide{xSteps} * dy + Wide{ySteps} * dx);
+
+    for (int64_t k = first; k <= last; ++k) {
+        plot(b, x, y, pen);
+        const int64_t e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;
-            x0 += sx;
+            x += sx;
         }
         if (e2 <= dx) {
             err += dx;
-            y0 += sy;
+            y += sy;
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <limits>
 
 #include "edit/Creation.h"
 #include "io/Export.h"
@@ -62,8 +63,11 @@ TEST_F(ExportTest, BitmapSizeAndScreenLimit) {
     EXPECT_TRUE(writeBitmap(*t, shell, dir / "a.bmp"));
     EXPECT_EQ(std::pair(shell.bitmapWidth, shell.bitmapHeight), std::pair(1000, 500));
     EXPECT_EQ(slurp(dir / "a.bmp"), "bitmap 1000x500\n");
-    for (BoundingBox refused : {BoundingBox{0, 0, 2002, 1000}, BoundingBox{0, 0, 1, 1000}, BoundingBox{10, 10, -100, 50}})
-    {
+    // Too wide, under one pixel, negative, and boxes whose pixels are no whole numbers at all.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    for (BoundingBox refused : {BoundingBox{0, 0, 2002, 1000}, BoundingBox{0, 0, 1, 1000}, BoundingBox{10, 10, -100, 50},
+                                BoundingBox{0, 0, -1e308, 100}, BoundingBox{0, 0, 100, 1e308}, BoundingBox{0, 0, nan, 100},
+                                BoundingBox{1e308, 0, 1e308, 100}, BoundingBox{-1e308, 0, 1e308, 100}}) {
         t->box = refused;
         EXPECT_FALSE(writeBitmap(*t, shell, dir / "b.bmp"));
     }

@@ -60,7 +60,10 @@ TEST_F(GeometryTest, ProximityIsStrictAndPickTakesTheTopmostShape) {
     EXPECT_TRUE(nearWithin10(0, 0, 9.99, 0));
     EXPECT_FALSE(nearWithin5(0, 0, 9.99, 0));
     EXPECT_FALSE(nearWithin10(0, 0, 0, -10));
+    EXPECT_TRUE(nearWithin10(0, 0, 0, -9.99));
+    EXPECT_FALSE(nearWithin10(0, 0, 9.99, 10));
     EXPECT_FALSE(nearWithin5(0, 0, 0, 5));
+    EXPECT_TRUE(nearWithin5(0, 0, 0, 4.99));
     EXPECT_TRUE(pointInBox(5, 5, 0, 0, 10, 10));
     EXPECT_FALSE(pointInBox(10, 5, 0, 0, 10, 10));
 
@@ -76,6 +79,9 @@ TEST_F(GeometryTest, ProximityIsStrictAndPickTakesTheTopmostShape) {
     applyView(*t);
     EXPECT_EQ(pickShape(*t, 308, 213), 3);
     EXPECT_EQ(pickShape(*t, 310, 213), -1);
+    // Shape 3's centre is at pixel (299.5, 213.5): 9.5 pixels away in y picks it, 10.5 does not.
+    EXPECT_EQ(pickShape(*t, 299, 223), 3);
+    EXPECT_EQ(pickShape(*t, 299, 224), -1);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <tuple>
 #include <utility>
 
@@ -10,6 +12,7 @@
 #include "edit/SelectionTools.h"
 #include "geometry/Geometry.h"
 #include "support/Placing.h"
+#include "tiling/Contour.h"
 #include "tiling/Ordering.h"
 #include "tiling/ShapeCorners.h"
 
@@ -67,17 +70,60 @@ TEST_F(PlacementTest, EditToolTurnsDragsAttachesAndCopiesTheShapeUnderThePointer
     EXPECT_EQ(std::tuple(t.captured, t.floating.x, t.floating.y, t.floating.color), std::tuple(1, 10.0, -20.0, 1));
 }
 
-TEST_F(PlacementTest, SnapsAtNineUnitsAndRefusesAtTen) {
-    t.shapeLast = 0;  // not the first shape: it must snap
+TEST_F(PlacementTest, SnapsWithinNineUnitsInXOrYRefusesAtTenAndOnlyASnapMarksTheTilingModified) {
     computeCorners(t, {110.0, 100.0, kSmallShape, 0, 1});
     const Point2 corner = t.cornerBuffer[0];
-    for (double gap : {10.0, 9.0}) {
+    const struct {
+        double gapX, gapY;
+        bool snaps;
+    } cases[] = {{10, 0, false}, {9, 0, true}, {0, 10, false}, {0, 9, true}, {-9, -9, true}, {9.5, -10, false}};
+    for (const auto& c : cases) {
+        t.shapeLast = 0;  // not the first shape: it must snap
+        t.modified = 0;
         t.contourLast = 0;
-        t.contour[0] = {{1}, corner.x - gap, corner.y};  // free but for sector 0
-        EXPECT_EQ(attachAt(110.0, 100.0, kSmallShape, 0), gap < 10.0) << gap;
+        t.contour[0] = {{1}, corner.x - c.gapX, corner.y - c.gapY};  // free but for sector 0
+        ASSERT_EQ(attachAt(110.0, 100.0, kSmallShape, 0), c.snaps) << c.gapX << " " << c.gapY;
+        EXPECT_EQ(t.modified, c.snaps ? 1 : 0);
+        if (!c.snaps) continue;
+        EXPECT_LT(std::hypot(t.shapes[1].x - (110.0 - c.gapX), t.shapes[1].y - (100.0 - c.gapY)), 1e-9);
+        EXPECT_EQ(contourDigits()[0], "1000000001");
     }
-    EXPECT_LT(std::hypot(t.shapes[1].x - 101.0, t.shapes[1].y - 100.0), 1e-9);
-    EXPECT_EQ(contourDigits()[0], "1000000001");
+}
+
+TEST_F(PlacementTest, DeletingTheSelectedShapesKeepsTheOthersInOrderAndTheirContour) {
+    ASSERT_TRUE(attachAt(0.0, 0.0, kLargeShape, 0));
+    ASSERT_TRUE(attachAt(40.0, 15.0, kLargeShape, 5));
+    ASSERT_TRUE(attachAt(68.8, 74.7, kSmallShape, 0));
+    const TileShape kept = t.shapes[1];
+    t.shapes[0].color = -1;
+    t.shapes[2].color = -1;
+    t.modified = 0;
+    selected1Click(t, shell);
+    ASSERT_EQ(t.shapeLast, 0);
+    EXPECT_EQ(std::tuple(t.shapes[0].x, t.shapes[0].y, t.shapes[0].kind, t.shapes[0].angle, t.shapes[0].color),
+              std::tuple(kept.x, kept.y, kept.kind, kept.angle, kept.color));
+    EXPECT_EQ(t.modified, 1);
+    EXPECT_EQ(shell.panels[0], "shapes:1 contour:4");
+    // The contour is that of the remaining shape alone, point for point.
+    auto describe = [](const ContourVertex& v) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%.6f %.6f ", v.x, v.y);
+        std::string out = text;
+        for (int k = 0; k < kSectors; ++k) out += static_cast<char>('0' + v.sectors[k]);
+        return out;
+    };
+    std::vector<std::string> left, alone;
+    for (int c = 0; c <= t.contourLast; ++c) left.push_back(describe(t.contour[c]));
+    buildCornerRecords(t, kept);
+    for (const ContourVertex& v : t.cornerScratch) alone.push_back(describe(v));
+    std::sort(left.begin(), left.end());
+    std::sort(alone.begin(), alone.end());
+    EXPECT_EQ(left, alone);
+
+    // With every shape selected both tables go.
+    t.shapes[0].color = -1;
+    selected1Click(t, shell);
+    EXPECT_EQ(std::pair(t.shapeLast, t.contourLast), std::pair(-1, -1));
 }
 
 TEST_F(PlacementTest, SelectionCommandsAndTheSelectToolOnlyEverFlipTheSign) {

@@ -98,13 +98,20 @@ TEST_F(TilingFile, RefusedFilesEmptyTheDocument) {
     // A full table is fine, and CR LF reads like LF.
     ASSERT_TRUE(readTilingText(*t, shell, "960905\r\n14999\r\n" + shapes15000 + "-1\r\n"));
     EXPECT_EQ(t->shapeLast, 14999);
+    // The extremes of kind, angle and colour are accepted.
+    ASSERT_TRUE(readTilingText(*t, shell, "960905\n1\n0 0 0 9 20\n0 0 1 0 -20\n-1\n \n"));
+    EXPECT_EQ(tilingText(*t), "960905\n1\n0.000000 0.000000 0 9 20\n0.000000 0.000000 1 0 -20\n-1\n");
     // Wrong version; more shapes, then contour points, than the tables hold; counts below -1; cut short;
     // not numbers; sectors out of 0..255; reals that are not finite.
     const std::string bad[] = {
         "960906\n0\n" + shape + "-1\n", "960905\n15000\n" + shapes15000 + shape + "-1\n", head + "12000\n",
         "960905\n-2\n-1\n", head + "-2\n", "960905\n1\n" + shape, head + "0\n1.0 2.0 0 0 0 0 0\n",
         "960905\n0\n1.0x 0 1 0 1\n-1\n", "960905\n0\n0 0 1 0 abc\n-1\n", head + "0\n1.0 2.0 0 0 0 0 0 0 0 0 1 256 0\n",
-        head + "0\n1.0 2.0 0 0 0 0 0 0 0 0 1 -1 0\n", "960905\n0\ninf 0 1 0 1\n-1\n", "960905\n0\n0 nan 1 0 1\n-1\n"};
+        head + "0\n1.0 2.0 0 0 0 0 0 0 0 0 1 -1 0\n", "960905\n0\ninf 0 1 0 1\n-1\n", "960905\n0\n0 nan 1 0 1\n-1\n",
+        // Kinds, angles and colours no tiling holds; text after the last record.
+        "960905\n0\n0 0 2 0 1\n-1\n", "960905\n0\n0 0 -1 0 1\n-1\n", "960905\n0\n0 0 1 10 1\n-1\n",
+        "960905\n0\n0 0 1 -1 1\n-1\n", "960905\n0\n0 0 1 0 0\n-1\n", "960905\n0\n0 0 1 0 21\n-1\n",
+        "960905\n0\n0 0 1 0 -21\n-1\n", "960905\n0\n0 0 1 2147483647 1\n-1\n", head + "-1\nx\n", head + "-1\n-1\n"};
     for (const std::string& text : bad) {
         addShape(1.0, 2.0);
         t->contourLast = 0;  // a contour to empty

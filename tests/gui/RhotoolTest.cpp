@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <sstream>
 
 #include "edit/ContourRecalculation.h"
 #include "edit/Creation.h"
@@ -57,7 +59,8 @@ struct RhotoolTest : ::testing::Test {
 
 TEST_F(RhotoolTest, UsageBadArgumentsAndUnreadableFiles) {
     EXPECT_EQ(rhotool("--help").status, 0);
-    for (const std::string bad : {"", "frobnicate", "info", "attach a.rho medium 0 0 0", "export x.rho out.gif"}) {
+    for (const std::string bad : {"", "frobnicate", "info", "attach a.rho medium 0 0 0", "attach a.rho large 0 0 10",
+                                  "attach a.rho large 0 0 -1", "export x.rho out.gif"}) {
         const ToolRun r = rhotool(bad);
         EXPECT_EQ(r.status, 2) << bad;
         EXPECT_TRUE(r.says("usage: rhotool")) << bad;
@@ -75,10 +78,6 @@ TEST_F(RhotoolTest, GenerateInfoAndCheck) {
     ASSERT_EQ(rhotool("generate 10 " + dir / "r10.rho").status, 0);
     runQuasitiler(*t, shell, 10);
     EXPECT_EQ(slurp(dir / "r10.rho"), tilingText(*t));  // the editor's own command, byte for byte
-    const ToolRun info = rhotool("info " + dir / "r10.rho");
-    EXPECT_TRUE(std::regex_search(info.out, std::regex("^shapes:277 contour:[0-9]+\nlarge: [0-9]+\nsmall: [0-9]+\n"
-                                                       "selected: 0\nbounding box: -[0-9.]+ -[0-9.]+ [0-9.]+ [0-9.]+\n$")))
-        << info.out;
     EXPECT_EQ(rhotool("check " + dir / "r10.rho").status, 0);
 
     // A stored contour that lost its last point, and a table with an overlap.
@@ -94,6 +93,19 @@ TEST_F(RhotoolTest, GenerateInfoAndCheck) {
     t->shapes[1].x += 1;
     ASSERT_TRUE(writeTiling(*t, shell, dir / "overlap.rho"));
     EXPECT_TRUE(rhotool("check " + dir / "overlap.rho").says("refused shape 1"));
+}
+
+TEST_F(RhotoolTest, InfoCountsKindsSelectionAndTheCornersExtent) {
+    // Apart from each other, so that the contour is every corner: 12 points.
+    save("three.rho", {{0, 0, kLargeShape, 0, 1}, {100, 0, kSmallShape, 0, -3}, {200, 10, kSmallShape, 5, 2}});
+    const ToolRun info = rhotool("info " + dir / "three.rho");
+    EXPECT_EQ(info.status, 0);
+    EXPECT_EQ(info.out, "shapes:3 contour:12\nlarge: 1\nsmall: 2\nselected: 1\n"
+                        "bounding box: -19.021130 -36.180340 211.755705 46.180340\n");
+    t->shapeLast = -1;
+    save("none.rho", {});
+    EXPECT_EQ(rhotool("info " + dir / "none.rho").out,
+              "shapes:0 contour:0\nlarge: 0\nsmall: 0\nselected: 0\nbounding box: none\n");
 }
 
 TEST_F(RhotoolTest, AttachSnapsLikeTheEditToolAndSavesOnlyOnSuccess) {
@@ -115,6 +127,69 @@ TEST_F(RhotoolTest, AttachSnapsLikeTheEditToolAndSavesOnlyOnSuccess) {
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(refused.out, "refused\n");
     EXPECT_EQ(slurp(dir / "one.rho"), before);
+    // An empty output name is no name: the input is not overwritten.
+    const ToolRun unnamed = rhotool("attach " + dir / "one.rho" + " large 40 15 5 -o ''");
+    EXPECT_EQ(unnamed.status, 2);
+    EXPECT_TRUE(unnamed.says("-o needs a file name"));
+    EXPECT_EQ(slurp(dir / "one.rho"), before);
+}
+
+// Boxes and zooms whose picture is not finite, empty or beyond five screens
+// (5 x 1920 by 5 x 1080) are refused before anything is read or written.
+TEST_F(RhotoolTest, ExportRefusesPicturesThatAreEmptyOrTooLargeInEveryFormat) {
+    save("tile.rho", {{100, 100, kLargeShape, 0, 4}});
+    const std::string options[] = {"--box 0 0 -1e308 100", "--box 0 0 100 -1",   "--box 0 0 0.5 100",
+                                   "--box 0 0 1e308 100",  "--box 0 0 9601 10",   "--box 0 0 10 5401",
+                                   "--zoom 100",           "--zoom 1e-300",       "--zoom inf",
+                                   "--zoom nan",           "--box 0 0 inf 100",   "--box nan 0 10 10"};
+    std::vector<std::pair<std::string, std::string>> runs;
+    for (const std::string& option : options) runs.emplace_back("png", option);
+    for (const char* ext : {"bmp", "svg", "ps"})
+        for (const char* option : {"--box 0 0 -1e308 100", "--zoom 100"}) runs.emplace_back(ext, option);
+    for (const auto& [ext, option] : runs) {
+        const std::string out = dir / ("refused." + ext);
+        const ToolRun r = rhotool("export " + dir / "tile.rho" + " " + out + " " + option);
+        EXPECT_EQ(r.status, 2) << ext << " " << option;
+        EXPECT_TRUE(r.says("usage: rhotool")) << ext << " " << option;
+        EXPECT_FALSE(std::filesystem::exists(out)) << ext << " " << option;
+    }
+    // Exactly five screens is still a picture.
+    const ToolRun widest = rhotool("export " + dir / "tile.rho" + " " + dir / "wide.svg" + " --box 0 0 9600 5400");
+    EXPECT_EQ(widest.status, 0) << widest.err;
+}
+
+// A desktop platform that cannot start (no display) does not stop the tool.
+TEST_F(RhotoolTest, ExportRunsWithoutADisplayWhateverThePlatformNamed) {
+    save("tile.rho", {{100, 100, kLargeShape, 0, 4}});
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb " + std::string(RHO_BINARY_DIR) +
+                                "/rhotool export " + dir / "tile.rho" + " " + dir / "x.png" + " >/dev/null 2>&1";
+    const int raw = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 0);
+    EXPECT_EQ(QImage(QString::fromStdString(dir / "x.png")).size(), QSize(1000, 700));
+}
+
+// The README's rhotool lines, run in order in an empty folder as a newcomer
+// would copy them, each succeed.
+TEST_F(RhotoolTest, ReadmeExamplesSucceed) {
+    std::istringstream readme(slurp(std::string(RHO_SOURCE_DIR) + "/README.md"));
+    std::vector<std::string> commands;
+    for (std::string line; std::getline(readme, line);) {
+        const std::string prefix = "    build/rhotool ";
+        if (line.rfind(prefix, 0) != 0) continue;
+        std::string arguments = line.substr(prefix.size());
+        arguments = arguments.substr(0, arguments.find('#'));
+        commands.push_back(arguments);
+    }
+    ASSERT_GE(commands.size(), 6u);  // generate, info, check, attach and both exports at least
+    // The examples are run from the top of the source tree, where the sample set lives.
+    std::filesystem::copy(std::string(RHO_SOURCE_DIR) + "/examples", dir / "examples");
+    for (const std::string& arguments : commands) {
+        const std::string command = "cd " + dir.path.string() + " && " + std::string(RHO_BINARY_DIR) + "/rhotool " +
+                                    arguments + " >out 2>&1";
+        const int raw = std::system(command.c_str());
+        EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << arguments << "\n" << slurp(dir / "out");
+    }
 }
 
 TEST_F(RhotoolTest, ExportWritesEveryFormat) {
@@ -134,9 +209,6 @@ TEST_F(RhotoolTest, ExportWritesEveryFormat) {
     EXPECT_EQ(png.size(), QSize(400, 200));
     EXPECT_EQ(png.pixel(100, 100), qRgb(255, 0, 0));  // world (100, 100) at zoom 2 from (50, 50)
 
-    const ToolRun huge = rhotool("export " + file + " " + dir / "big.png" + " --zoom 100");
-    EXPECT_EQ(huge.status, 1);
-    EXPECT_TRUE(huge.says("Out of memory. Can not render bitmap."));
 
     ASSERT_EQ(rhotool("export " + file + " " + dir / "t.svg" + " --box -10 0 400 300").status, 0);
     const std::string svg = slurp(dir / "t.svg");
