@@ -291,8 +291,9 @@ int exportTiling(const std::vector<std::string>& a, std::ostream& out, std::ostr
     if (ext != "ps" && ext != "bmp" && ext != "png" && ext != "svg")
         return badArgument(err, "OUT must end in .ps, .bmp, .png or .svg");
     const bool decorated = display != "shape" || antialiased;
-    if (decorated && (ext == "ps" || ext == "svg"))
-        return badArgument(err, "decorations and antialiased lines are drawn in .bmp and .png pictures only");
+    if (decorated && ext == "ps")
+        return badArgument(err, "a PostScript document shows the plain shapes: --display set|both and --antialiased "
+                                "are for .bmp, .png and .svg pictures");
     // The picture of the box at the zoom, checked on the doubles before any
     // conversion, the same for every format: at least one pixel each way and
     // at most five screens (the bitmap's memory bound).
