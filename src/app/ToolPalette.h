@@ -15,8 +15,17 @@ class TForm2 : public QWidget {
 public:
     // A tool window over `mainWindow`; the main window sets its width and shows it.
     TForm2(Tiling& t, Shell& shell, ModalUi& ui, QWidget* mainWindow);
+    ~TForm2() override;
 
 private:
+    // Builds the buttons and swatches: "edit" down, the current colour marked.
+    void FormCreate();
+    void toolClicked(int tool);
+    // Swatch i's outline: 2 pixels of button shadow when current, else 1 black.
+    void markSwatch(int i, bool current);
+    // Shape1MouseDown .. Shape20MouseDown.
+    void swatchMouseDown(int i, Qt::MouseButton button);
+
     struct Parts;
     Parts* parts_;
 };

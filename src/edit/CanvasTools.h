@@ -56,6 +56,11 @@ public:
     void release(MouseButton button, int x, int y) override;
 
 private:
+    void moveOrigin(int x, int y);
+    void startBox(int x, int y);
+    // Width and height from the box's corner to the pointer's world point.
+    void stretchTo(int x, int y);
+
     Tiling& t_;
     Shell& shell_;
 };

@@ -21,12 +21,14 @@ int32_t withSign(int32_t old, int32_t color) { return old > 0 ? color : -color; 
 
 bool validAngle(int32_t angle) { return angle >= 0 && angle <= 9; }
 
-// Announces the command, recolours every shape with `recolor`, redraws and
-// returns to "idle".
+// Announces the command, recolours every shape with `recolor`, marks the
+// tiling modified, redraws and returns to "idle".
 template <typename Recolor>
 void colorizeShapes(Tiling& t, Shell& shell, const char* statusText, Recolor recolor) {
     announce(t, shell, statusText);
     for (int i = 0; i <= t.shapeLast; ++i) recolor(t.shapes[i]);
+    // The colours are saved with the tiling: closing now must ask first.
+    t.modified = 1;
     redrawView(t, shell);
     announce(t, shell, "idle");
 }

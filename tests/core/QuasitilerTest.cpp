@@ -116,7 +116,7 @@ TEST_F(Quasitiler, DialogRunsEveryRadiusFiveToFiftyAndRefusesTheRest) {
 
 using Colorize = Quasitiler;
 
-TEST_F(Colorize, EachRuleKeepsTheSelectionSign) {
+TEST_F(Colorize, EachRuleKeepsTheSelectionSignAndMarksTheTilingModified) {
     const std::tuple<void (*)(Tiling&, Shell&), const char*, std::vector<int>> cases[] = {
         {colorizeall1Click, "colorizing all shapes", {8, -8, 8, -8, -8}},
         {colorizeselected1Click, "colorizing selected shapes", {5, -8, 3, 0, -8}},
@@ -133,8 +133,10 @@ TEST_F(Colorize, EachRuleKeepsTheSelectionSign) {
         t->shapeLast = -1;
         for (const auto& r : rows) t->shapes[++t->shapeLast] = TileShape{0.0, 0.0, r[0], r[1], r[2]};
         shell.statusHistory.clear();
+        t->modified = 0;
         command(*t, shell);
         for (int i = 0; i < 5; ++i) EXPECT_EQ(t->shapes[i].color, expected[i]) << statusText << ", shape " << i;
+        EXPECT_EQ(t->modified, 1) << statusText;  // the colours are saved, so closing must ask
         EXPECT_EQ(shell.statusHistory, (Texts{statusText, "idle"}));
     }
 }
