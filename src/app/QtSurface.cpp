@@ -22,11 +22,16 @@ QRgb toQRgb(Color c) { return qRgb(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff);
 
 QtSurface::QtSurface(QImage& image) : image_(image) {}
 
+QtSurface::QtSurface(QPaintDevice& device) : image_(noImage_), device_(&device) {}
+
 QtSurface::~QtSurface() { flush(); }
 
 QPainter& QtSurface::painter() {
     if (!painting_) {
-        painter_.begin(&image_);
+        if (device_)
+            painter_.begin(device_);
+        else
+            painter_.begin(&image_);
         painter_.setRenderHint(QPainter::Antialiasing, false);
         painting_ = true;
         stateDirty_ = true;
@@ -55,11 +60,15 @@ void QtSurface::applyState() {
     stateDirty_ = false;
 }
 
-void QtSurface::flush() {
-    if (painting_) {
-        painter_.end();
-        painting_ = false;
-    }
+bool QtSurface::begin() {
+    painter();
+    return painter_.isActive();
+}
+
+bool QtSurface::flush() {
+    if (!painting_) return true;
+    painting_ = false;
+    return painter_.end();
 }
 
 void QtSurface::setStrokeColor(Color color) {
@@ -110,7 +119,7 @@ PixelBuffer QtSurface::buffer() {
     return b;
 }
 
-bool QtSurface::rasterizes() const { return strokeWidth_ <= 1; }
+bool QtSurface::rasterizes() const { return !device_ && strokeWidth_ <= 1; }
 
 void QtSurface::lineTo(int x, int y) {
     if (rasterizes()) {
@@ -166,6 +175,14 @@ Color QtSurface::pixel(int x, int y) const {
 }
 
 void QtSurface::setPixel(int x, int y, Color color) {
+    if (device_) {
+        if (clipped_ && !clip_.contains(x, y)) return;
+        QPainter& p = painter();
+        p.setPen(toQColor(color));
+        p.drawPoint(x, y);
+        stateDirty_ = true;
+        return;
+    }
     if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
     if (clipped_ && !clip_.contains(x, y)) return;
     flush();
@@ -223,7 +240,7 @@ void QtSurface::clearClip() {
     stateDirty_ = true;
 }
 
-int QtSurface::width() const { return image_.width(); }
-int QtSurface::height() const { return image_.height(); }
+int QtSurface::width() const { return device_ ? device_->width() : image_.width(); }
+int QtSurface::height() const { return device_ ? device_->height() : image_.height(); }
 
 }  // namespace rho

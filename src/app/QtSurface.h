@@ -21,6 +21,8 @@ class QtSurface : public Surface {
 public:
     // Draws on `image`, which must outlive the surface and be of format RGB32.
     explicit QtSurface(QImage& image);
+    // Draws on `device` (a printer, say), which must outlive the surface.
+    explicit QtSurface(QPaintDevice& device);
     ~QtSurface() override;
 
     void setStrokeColor(Color color) override;
@@ -44,8 +46,11 @@ public:
     int width() const override;
     int height() const override;
 
-    // Ends painting so that the image can be read or shown.
-    void flush();
+    // Starts painting at once; false when the device refuses it.
+    bool begin();
+    // Ends painting so that the image can be read or shown (on a printer:
+    // sends the page); false when the device reported a failure.
+    bool flush();
     QImage& image() { return image_; }
 
 private:
@@ -54,7 +59,9 @@ private:
     bool rasterizes() const;
     void applyState();
 
+    QImage noImage_;  // what image_ refers to over another paint device
     QImage& image_;
+    QPaintDevice* device_ = nullptr;
     QPainter painter_;
     bool painting_ = false;
     bool stateDirty_ = true;

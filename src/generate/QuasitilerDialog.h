@@ -5,16 +5,12 @@
 
 #include <string>
 
+#include "edit/DecimalText.h"
+
 namespace rho {
 
 struct Tiling;
 class Shell;
-
-// Reads a decimal integer the way "%d" does: leading white space, an
-// optional sign, at least one digit; whatever follows is ignored. False,
-// leaving `value` unchanged, when no integer starts the text. A number too
-// large for an int saturates at the int limits.
-bool scanDecimalInt(const std::string& text, int& value);
 
 class QuasitilerDialog {
 public:
