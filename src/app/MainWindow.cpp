@@ -88,7 +88,6 @@ TForm1::TForm1(ModalUi& ui) : ui_(ui) {
     readPrinterState(*tiling_, *shell_, *printer_);
     palette_ = new TForm2(*tiling_, *shell_, ui_, this);
     palette_->resize(kPaletteWidth, palette_->height());
-    palette_->move(std::max(0, x() - kPaletteWidth - 16), y());
     palette_->show();
 
     Tiling& t = *tiling_;
