@@ -34,6 +34,7 @@ QApplication& app() {
     static int argc = 1;
     static char name[] = "rho_window_bench";
     static char* argv[] = {name, nullptr};
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static QApplication instance(argc, argv);
     return instance;
 }
