@@ -9,9 +9,11 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QToolButton>
 #include <memory>
 
 #include "app/MainWindow.h"
+#include "app/ToolPalette.h"
 #include "app/ViewWidget.h"
 #include "gui/ScriptedModalUi.h"
 #include "tiling/Tiling.h"
@@ -42,6 +44,15 @@ struct MainWindowFixture : ::testing::Test {
     void click(Qt::MouseButton button, QPoint at) {
         mouse(QEvent::MouseButtonPress, button, at);
         mouse(QEvent::MouseButtonRelease, button, at);
+    }
+    // Presses the tool palette's button with this hint.
+    void chooseTool(const QString& hint) {
+        for (QToolButton* button : window->toolPalette().findChildren<QToolButton*>()) {
+            if (button->accessibleName() != hint) continue;
+            button->click();
+            return;
+        }
+        ADD_FAILURE() << "no tool button " << hint.toStdString();
     }
     void moveTo(QPoint at) { mouse(QEvent::MouseMove, Qt::NoButton, at); }
     std::string panel(int i) const { return window->statusPanel(i)->text().toStdString(); }

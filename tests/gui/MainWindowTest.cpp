@@ -88,6 +88,7 @@ TEST_F(MainWindow, DisplayTogglesFlipWithCheckMarksExceptUnderTheOrigoTool) {
     // The cross's vertical line runs through the origin's column from row 5.
     EXPECT_EQ(window->view().buffer().pixelColor(291, 100), QColor(Qt::black));
     t.tool = ToolMode::OrigoBoundingBox;
+    t.displayBoundingBox = 0;
     trigger("display origin");
     trigger("display bounding box");
     EXPECT_EQ(t.displayOrigin, 1);
@@ -165,7 +166,8 @@ TEST_F(MainWindow, ShapesAttachedByHandSurviveSaveNewAndOpen) {
     EXPECT_EQ(caption(), "rho 2.0 " + path);
     EXPECT_EQ(t.modified, 0);
 
-    t.tool = ToolMode::Select;
+    chooseTool("select");
+    EXPECT_EQ(panel(1), "tool: select shapes");
     click(Qt::LeftButton, {static_cast<int>(291.5 + ex), static_cast<int>(207.5 + ey)});
     EXPECT_EQ(t.shapes[1].color, -1);
     EXPECT_EQ(t.shapes[0].color, 1);
@@ -173,6 +175,36 @@ TEST_F(MainWindow, ShapesAttachedByHandSurviveSaveNewAndOpen) {
     EXPECT_EQ(t.shapeLast, 0);
     EXPECT_EQ(t.contourLast, 3);
     EXPECT_EQ(t.modified, 1);
+}
+
+TEST_F(MainWindow, ZoomToolClickZoomsInAndBringsThePointToTheCentre) {
+    chooseTool("zoom");
+    EXPECT_EQ(panel(1), "tool: zoom in & out");
+    click(Qt::LeftButton, {400, 300});
+    EXPECT_EQ(t.zoom, 1.2);
+    EXPECT_EQ(t.viewOriginX, 183.0);
+    EXPECT_EQ(t.viewOriginY, 115.0);
+    click(Qt::RightButton, {291, 207});
+    EXPECT_DOUBLE_EQ(t.zoom, 1.0);
+}
+
+TEST_F(MainWindow, OrigoToolDrawsTheBoundingBoxByDragging) {
+    chooseTool("origo & bounding box");
+    EXPECT_EQ(t.displayBoundingBox, 1);
+    mouse(QEvent::MouseButtonPress, Qt::LeftButton, {300, 200});
+    EXPECT_EQ(panel(2), "bounding box");
+    moveTo({400, 260});
+    EXPECT_EQ(panel(2), "x=8.500000;y=-7.500000 w=100.000000;h=60.000000");
+    mouse(QEvent::MouseButtonRelease, Qt::LeftButton, {400, 260});
+    EXPECT_EQ(panel(2), "idle");
+    EXPECT_EQ(t.box.x, 8.5);
+    EXPECT_EQ(t.box.y, -7.5);
+    EXPECT_EQ(t.box.w, 100.0);
+    EXPECT_EQ(t.box.h, 60.0);
+    const QImage& picture = window->view().buffer();
+    EXPECT_EQ(picture.pixelColor(350, 200), QColor(Qt::black));
+    EXPECT_EQ(picture.pixelColor(300, 230), QColor(Qt::black));
+    EXPECT_EQ(picture.pixelColor(350, 230).rgb(), toQColor(t.palette[2]).rgb());
 }
 
 TEST_F(MainWindow, CloseQueryKeepsModifiedWorkOnYesAndClosesOnNo) {

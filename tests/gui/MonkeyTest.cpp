@@ -12,7 +12,6 @@
 
 #include "edit/Creation.h"
 #include "edit/QuietShell.h"
-#include "edit/StatusLine.h"
 #include "generate/Quasitiler.h"
 #include "io/TilingFile.h"
 #include "gui/MainWindowFixture.h"
@@ -84,10 +83,13 @@ protected:
                 window->speedButton(hint)->click();
                 return std::string("button ") + hint;
             }
-            case 3:
-                t.tool = static_cast<ToolMode>(below(8));
-                refreshStatusLine(t, window->shell());
-                return "tool " + std::to_string(static_cast<int>(t.tool));
+            case 3: {
+                static const char* const tools[] = {"edit",   "select", "erase", "colorize", "zoom",
+                                                    "scroll", "origo & bounding box", "floodfill"};
+                const char* tool = tools[below(8)];
+                chooseTool(tool);
+                return std::string("tool ") + tool;
+            }
             case 4:
             case 5: {
                 const QPoint at = anywhere();
