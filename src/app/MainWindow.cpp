@@ -59,6 +59,7 @@ TForm1::TForm1(ModalUi& ui) : ui_(ui) {
     client_ = client;
     setCentralWidget(client_);
     parts_.view = new ViewWidget(client_);
+    parts_.view->setAccessibleName("tiling view");
     speedBar_ = new QWidget(client_);
     speedBar_->setAutoFillBackground(true);
     parts_.progress = new QProgressBar(client_);

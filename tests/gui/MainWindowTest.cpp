@@ -5,6 +5,7 @@
 #include <QUrl>
 #include <fstream>
 
+#include "app/QtModalUi.h"
 #include "app/ToolPalette.h"
 #include "gui/MainWindowFixture.h"
 #include "io/TilingFile.h"
@@ -79,6 +80,33 @@ TEST_F(MainWindow, MenusHaveTheirCaptionsOrderSeparatorsAndStates) {
         EXPECT_FALSE(button->isChecked()) << hint;
         lastX = button->x();
     }
+}
+
+TEST_F(MainWindow, ShellDrivesItemsButtonsPanelsAndTheProgressBar) {
+    Shell& shell = window->shell();
+    shell.setMenuEnabled("print", true);
+    EXPECT_TRUE(window->menuItem("print")->isEnabled());
+    EXPECT_TRUE(window->speedButton("print")->isEnabled());
+    shell.setMenuEnabled("print", false);
+    EXPECT_FALSE(window->menuItem("print")->isEnabled());
+    EXPECT_FALSE(window->speedButton("print")->isEnabled());
+
+    shell.setStatusPanels("shapes:3 contour:7", "tool: floodfill", "x=1 y=2  255 ; 0 ; 0");
+    EXPECT_EQ(window->statusPanel(2)->accessibleName(), "x=1 y=2  255 ; 0 ; 0");
+    EXPECT_EQ(panel(0), "shapes:3 contour:7");
+
+    // 16-bit values: a range past 32767 is held at its end.
+    shell.setProgressRange(0, 70000);
+    shell.setProgressPosition(40000);
+    EXPECT_EQ(window->progressBar()->maximum(), 32767);
+    EXPECT_EQ(window->progressBar()->value(), 32767);
+    shell.setProgressPosition(0);
+    EXPECT_EQ(window->progressBar()->value(), 0);
+}
+
+TEST(QtModalUi, FiltersBecomeQtNameFiltersInOrder) {
+    EXPECT_EQ(QtModalUi::nameFilters("penrose tiling (*.rho)|*rho"), QStringList{"penrose tiling (*.rho) (*rho)"});
+    EXPECT_EQ(QtModalUi::nameFilters("PostScript|*.ps|bitmap|*.bmp"), (QStringList{"PostScript (*.ps)", "bitmap (*.bmp)"}));
 }
 
 TEST_F(MainWindow, DisplayTogglesFlipWithCheckMarksExceptUnderTheOrigoTool) {
