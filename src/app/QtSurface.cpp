@@ -138,7 +138,7 @@ void QtSurface::polygon(const PixelPoint* points, int count) {
     if (rasterizes()) {
         PixelBuffer b = buffer();
         rasterPolygon(b, points, count, RasterPen{toQRgb(strokeColor_), strokeMode_ == StrokeMode::NotXor},
-                      RasterBrush{brushStyle_, toQRgb(brushColor_)});
+                      RasterBrush{brushStyle_, toQRgb(brushColor_), strokeMode_ == StrokeMode::NotXor});
         return;
     }
     QPoint buffer[32];
@@ -161,7 +161,7 @@ void QtSurface::rectangle(int x1, int y1, int x2, int y2) {
     if (rasterizes()) {
         PixelBuffer b = buffer();
         rasterRectangle(b, left, top, right, bottom, RasterPen{toQRgb(strokeColor_), strokeMode_ == StrokeMode::NotXor},
-                        RasterBrush{brushStyle_, toQRgb(brushColor_)});
+                        RasterBrush{brushStyle_, toQRgb(brushColor_), strokeMode_ == StrokeMode::NotXor});
         return;
     }
     // A one-pixel pen outlines columns left..right-1 and rows top..bottom-1.
@@ -245,5 +245,10 @@ void QtSurface::clearClip() {
 
 int QtSurface::width() const { return device_ ? device_->width() : image_.width(); }
 int QtSurface::height() const { return device_ ? device_->height() : image_.height(); }
+
+PixelRows QtSurface::pixelRows() {
+    const PixelBuffer b = buffer();
+    return PixelRows{b.bits, b.stride, b.clipLeft, b.clipTop, b.clipRight, b.clipBottom};
+}
 
 }  // namespace rho

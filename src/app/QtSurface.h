@@ -45,6 +45,7 @@ public:
 
     int width() const override;
     int height() const override;
+    PixelRows pixelRows() override;
 
     // Starts painting at once; false when the device refuses it.
     bool begin();

@@ -17,6 +17,7 @@
 #include "io/SvgExport.h"
 #include "io/TilingFile.h"
 #include "render/View.h"
+#include "seteditor/SetFile.h"
 #include "tiling/Contour.h"
 #include "tiling/ShapeCorners.h"
 #include "tiling/Tiling.h"
@@ -38,8 +39,12 @@ const char* const kUsage =
     "                                 attach a large or small shape at world (X, Y), angle 0..9,\n"
     "                                 as the edit tool's right click does; save to OUT (or FILE)\n"
     "  export FILE.rho OUT.ps|OUT.bmp|OUT.png|OUT.svg [--zoom Z] [--box X Y W H]\n"
+    "         [--set FILE.rhs] [--display shape|set|both] [--antialiased]\n"
     "                                 PostScript of every shape, or a picture of the box\n"
-    "                                 (default box 0 0 1000 700, zoom 1)\n"
+    "                                 (default box 0 0 1000 700, zoom 1); .bmp and .png\n"
+    "                                 pictures can show the shapes' decorations from a set\n"
+    "                                 file, alone or with blue outlines, in plain or\n"
+    "                                 antialiased lines (default: plain shapes)\n"
     "  --help                         this text\n";
 
 std::string sixDecimals(double v) {
@@ -258,6 +263,9 @@ int exportTiling(const std::vector<std::string>& a, std::ostream& out, std::ostr
     if (a.size() < 3) return badArgument(err, "export takes FILE.rho and OUT");
     double zoom = 1.0;
     BoundingBox box;
+    std::string setPath;
+    std::string display = "shape";
+    bool antialiased = false;
     for (size_t i = 3; i < a.size(); ++i) {
         if (a[i] == "--zoom" && i + 1 < a.size()) {
             if (!parseNumber(a[++i], zoom) || !(zoom > 0)) return badArgument(err, "--zoom takes a positive number");
@@ -266,6 +274,14 @@ int exportTiling(const std::vector<std::string>& a, std::ostream& out, std::ostr
                 !parseNumber(a[i + 4], box.h))
                 return badArgument(err, "--box takes four numbers X Y W H");
             i += 4;
+        } else if (a[i] == "--set" && i + 1 < a.size()) {
+            setPath = a[++i];
+        } else if (a[i] == "--display" && i + 1 < a.size()) {
+            display = a[++i];
+            if (display != "shape" && display != "set" && display != "both")
+                return badArgument(err, "--display takes shape, set or both");
+        } else if (a[i] == "--antialiased") {
+            antialiased = true;
         } else {
             return badArgument(err, "unknown option " + a[i]);
         }
@@ -273,11 +289,23 @@ int exportTiling(const std::vector<std::string>& a, std::ostream& out, std::ostr
     const std::string ext = extensionOf(a[2]);
     if (ext != "ps" && ext != "bmp" && ext != "png" && ext != "svg")
         return badArgument(err, "OUT must end in .ps, .bmp, .png or .svg");
+    const bool decorated = display != "shape" || antialiased;
+    if (decorated && (ext == "ps" || ext == "svg"))
+        return badArgument(err, "decorations and antialiased lines are drawn in .bmp and .png pictures only");
 
     Session s;
     if (!load(s, a[1], err)) return kFailed;
     Tiling& t = *s.tiling;
     s.shell.messages.clear();
+    if (!setPath.empty() && !readSet(t.set, setPath, s.shell)) {
+        err << "rhotool: " << setPath << ":\n";
+        reportMessages(s.shell, err);
+        if (s.shell.messages.empty()) err << "not a set file (it does not begin with 123456 and two counts)\n";
+        return kFailed;
+    }
+    t.decoration = display == "shape" ? 0 : 1;
+    t.outline = display == "both" ? 1 : 0;
+    t.antialiased = antialiased ? 1 : 0;
     bool ok = false;
     if (ext == "ps") {
         ok = writePostScript(t, s.shell, a[2]);

@@ -27,7 +27,9 @@ inline void span(PixelBuffer& b, int y, int x0, int x1, const RasterBrush& brush
     x1 = std::min(x1, b.clipRight);
     if (x0 >= x1) return;
     uint32_t* row = b.bits + static_cast<ptrdiff_t>(y) * b.stride;
-    if (brush.style == BrushStyle::Solid) {
+    if (brush.style == BrushStyle::Solid && brush.notXor) {
+        for (int x = x0; x < x1; ++x) row[x] = ~(brush.color ^ row[x]) | 0xff000000u;
+    } else if (brush.style == BrushStyle::Solid) {
         std::fill(row + x0, row + x1, brush.color);
     } else {
         for (int x = x0; x < x1; ++x)

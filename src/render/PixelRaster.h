@@ -33,6 +33,7 @@ struct RasterPen {
 struct RasterBrush {
     BrushStyle style = BrushStyle::Solid;
     uint32_t color = 0xffffffffu;
+    bool notXor = false;  // a solid fill combined with the pixels by not-xor
 };
 
 // True when pixel (x, y) belongs to the diagonal-cross hatch pattern.

@@ -6,6 +6,7 @@
 #include "geometry/Geometry.h"
 #include "geometry/MatrixStack.h"
 #include "render/CornerPixels.h"
+#include "render/Decoration.h"
 #include "render/Surface.h"
 #include "render/View.h"
 #include "tiling/Shell.h"
@@ -37,6 +38,9 @@ bool whollyOutside(const PixelPoint p[5], int width, int height) {
     return maxX < 0 || maxY < 0 || minX >= width || minY >= height;
 }
 
+// What the view is painted with before the shapes, and what erasing leaves.
+Color backgroundColor(const Tiling& t) { return t.antialiased == 1 ? kWhite : t.palette[2]; }
+
 void restoreSurface(Surface& surface) {
     surface.setStrokeMode(StrokeMode::Copy);
     surface.setBrushColor(kWhite);
@@ -56,7 +60,16 @@ void drawShapeBody(const Tiling& t, Surface& surface, const TileShape& shape, in
     if (cullWidth > 0 && cullHeight > 0 && whollyOutside(corners, cullWidth, cullHeight)) return;
 
     bool notXorLeft = false;
-    switch (mode) {
+    if (t.decoration == 1) {
+        MatrixStack& ms = matrixStack();
+        ms.pushMatrix();
+        ms.translate(shape.x, shape.y, 0.0);
+        ms.rotateZ(shape.angle * 36.0);
+        drawDecoration(t, surface, shape.kind == 0 ? t.set.small : t.set.large, mode);
+        ms.popMatrix();
+        // Both paths draw a preview with not-xor strokes.
+        notXorLeft = mode == kPreview;
+    } else switch (mode) {
     case kPreview:
         surface.setStrokeColor(t.palette[0]);
         surface.setStrokeMode(StrokeMode::NotXor);
@@ -76,8 +89,8 @@ void drawShapeBody(const Tiling& t, Surface& surface, const TileShape& shape, in
         }
         break;
     case kErase:
-        surface.setStrokeColor(t.palette[2]);
-        surface.setBrushColor(t.palette[2]);
+        surface.setStrokeColor(backgroundColor(t));
+        surface.setBrushColor(backgroundColor(t));
         surface.setBrushStyle(BrushStyle::Solid);
         surface.polygon(corners, 5);
         break;
@@ -91,7 +104,8 @@ void drawShapeBody(const Tiling& t, Surface& surface, const TileShape& shape, in
     }
 
     if (t.outline == 1) {
-        surface.setStrokeColor(kBlue);
+        // An erased shape takes its outline with it.
+        surface.setStrokeColor(mode == kErase ? backgroundColor(t) : kBlue);
         surface.setStrokeMode(notXorLeft ? StrokeMode::NotXor : StrokeMode::Copy);
         surface.setBrushStyle(BrushStyle::Clear);
         surface.polygon(corners, 5);
@@ -111,7 +125,7 @@ void redrawView(const Tiling& t, Shell& shell) {
     const int height = shell.clientHeight();
     surface.setStrokeColor(kBlack);
     surface.setStrokeMode(StrokeMode::Copy);
-    surface.setBrushColor(t.antialiased == 1 ? kWhite : t.palette[2]);
+    surface.setBrushColor(backgroundColor(t));
     surface.setBrushStyle(BrushStyle::Solid);
     surface.rectangle(0, 0, width + 1, height + 1);
 

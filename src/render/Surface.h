@@ -3,6 +3,8 @@
 // offscreen bitmap, printer page). Coordinates are pixels; colours are
 // 0x00BBGGRR. rectangle() covers x1..x2-1 and y1..y2-1, outline included.
 
+#include <cstdint>
+
 #include "tiling/Records.h"
 
 namespace rho {
@@ -13,6 +15,20 @@ enum class BrushStyle { Solid, Clear, DiagonalCross };
 struct PixelPoint {
     int x = 0;
     int y = 0;
+};
+
+// A surface's pixels as rows of 32-bit words (0xffRRGGBB, as a QImage of
+// format RGB32 holds them), and the part that drawing may change:
+// [clipLeft, clipRight) x [clipTop, clipBottom). `bits` is null for a
+// surface that keeps no pixels of its own (a printer page, a recorder);
+// per-pixel work then goes through pixel() and setPixel().
+struct PixelRows {
+    uint32_t* bits = nullptr;
+    int stride = 0;  // words per row
+    int clipLeft = 0;
+    int clipTop = 0;
+    int clipRight = 0;
+    int clipBottom = 0;
 };
 
 class Surface {
@@ -41,6 +57,9 @@ public:
 
     virtual int width() const = 0;
     virtual int height() const = 0;
+
+    // Valid until the next drawing call other than pixel() and setPixel().
+    virtual PixelRows pixelRows() { return PixelRows{nullptr, 0, 0, 0, width(), height()}; }
 };
 
 }  // namespace rho

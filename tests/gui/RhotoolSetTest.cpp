@@ -1,0 +1,87 @@
+// rhotool's decorated pictures: a set file, the display mode, antialiased
+// lines, and set files it cannot use.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "edit/Creation.h"
+#include "io/TilingFile.h"
+#include "seteditor/SetFile.h"
+#include "support/FakeShell.h"
+#include "support/TempDir.h"
+#include "tiling/Tiling.h"
+
+namespace rho {
+namespace {
+
+struct RhotoolSetTest : ::testing::Test {
+    test::TempDir dir{"rhotool-set-test"};
+    test::FakeShell shell;
+    std::unique_ptr<Tiling> t = createTiling(shell);
+    std::string tiling = dir / "one.rho";
+    std::string err;
+
+    // One large shape at world (100, 100), palette entry 4 (red); a set
+    // whose large drawing is one black line from (-10, 0) to (10, 0).
+    void SetUp() override {
+        t->shapes[++t->shapeLast] = TileShape{100, 100, kLargeShape, 0, 4};
+        ASSERT_TRUE(writeTiling(*t, shell, tiling));
+        SetDesign set;
+        set.large.count = 1;
+        SetObject& o = set.large.objects[0];
+        o.points[0] = {-10, 0};
+        o.points[1] = {10, 0};
+        std::ofstream(dir / "line.rhs") << setFileText(set);
+    }
+    int rhotool(const std::string& arguments) {
+        const std::string command =
+            std::string(RHO_BINARY_DIR) + "/rhotool " + arguments + " >/dev/null 2>" + dir / "err";
+        const int raw = std::system(command.c_str());
+        err = test::slurp(dir / "err");
+        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    }
+    QImage picture(const std::string& options) {
+        EXPECT_EQ(rhotool("export " + tiling + " " + dir / "p.png --box 0 0 200 200 " + options), 0) << err;
+        return QImage(QString::fromStdString(dir / "p.png"));
+    }
+};
+
+TEST_F(RhotoolSetTest, DrawsTheDecorationInTheChosenDisplay) {
+    const QRgb background = picture("").pixel(199, 199);
+    EXPECT_EQ(picture("--set " + dir / "line.rhs").pixel(100, 100), qRgb(255, 0, 0));  // default: shapes
+
+    const QImage set = picture("--set " + dir / "line.rhs --display set");
+    EXPECT_EQ(std::make_tuple(set.pixel(90, 100), set.pixel(110, 100), set.pixel(100, 90)),
+              std::make_tuple(qRgb(0, 0, 0), qRgb(0, 0, 0), background));
+
+    const QImage both = picture("--set " + dir / "line.rhs --display both");
+    EXPECT_EQ(std::make_tuple(both.pixel(100, 100), both.pixel(80, 73)), std::make_tuple(qRgb(0, 0, 0), qRgb(0, 0, 255)));
+
+    const QImage smooth = picture("--set " + dir / "line.rhs --display set --antialiased");
+    EXPECT_EQ(std::make_tuple(smooth.pixel(100, 100), smooth.pixel(100, 101), smooth.pixel(199, 199)),
+              std::make_tuple(qRgb(0, 0, 0), qRgb(200, 200, 200), qRgb(255, 255, 255)));
+}
+
+TEST_F(RhotoolSetTest, RefusesSetFilesItCannotUseAndWritesNoPicture) {
+    std::ofstream(dir / "magic.rhs") << "123457\n0 0\n";
+    std::ofstream(dir / "body.rhs") << "123456\n1 0\n25 1\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {"magic.rhs", "not a set file"},
+        {"body.rhs", "Error reading file"},
+        {"none.rhs", "Can not open file"},
+    };
+    for (const auto& [name, message] : cases) {
+        EXPECT_EQ(rhotool("export " + tiling + " " + dir / "q.png --display set --set " + dir / name), 1) << name;
+        EXPECT_NE(err.find(message), std::string::npos) << err;
+        EXPECT_FALSE(std::filesystem::exists(dir / "q.png")) << name;
+    }
+    EXPECT_EQ(rhotool("export " + tiling + " " + dir / "q.png --display sets"), 2);
+    EXPECT_EQ(rhotool("export " + tiling + " " + dir / "q.svg --display set"), 2);
+    EXPECT_FALSE(std::filesystem::exists(dir / "q.svg"));
+}
+
+}  // namespace
+}  // namespace rho
