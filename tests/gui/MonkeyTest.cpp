@@ -117,7 +117,9 @@ protected:
             ASSERT_TRUE(s.angle >= 0 && s.angle <= 9) << "shape " << i << " angle " << s.angle;
             ASSERT_TRUE(std::abs(s.color) >= 1 && std::abs(s.color) <= 20) << "shape " << i << " color " << s.color;
         }
-        if (t.adding == 1) ASSERT_TRUE(t.floating.angle >= 0 && t.floating.angle <= 9);
+        if (t.adding == 1) {
+            ASSERT_TRUE(t.floating.angle >= 0 && t.floating.angle <= 9);
+        }
         ASSERT_EQ(window->progressBar()->value(), 0);
     }
 };
