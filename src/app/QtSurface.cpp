@@ -202,7 +202,10 @@ void QtSurface::floodFill(int x, int y, Color fill) {
     const QRgb replacement = toQRgb(fill);
     if (target == replacement) return;
 
-    auto at = [this](int px, int py) -> QRgb& { return reinterpret_cast<QRgb*>(image_.scanLine(py))[px]; };
+    // One detach for the whole fill: scanLine() would check on every pixel.
+    QRgb* const bits = reinterpret_cast<QRgb*>(image_.bits());
+    const qsizetype stride = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    auto at = [bits, stride](int px, int py) -> QRgb& { return bits[py * stride + px]; };
     auto matches = [&](int px, int py) { return (at(px, py) | 0xff000000u) == target; };
 
     // Scanline fill with an explicit stack of seeds: no recursion, so any

@@ -1,0 +1,71 @@
+#include "app/QtModalUi.h"
+
+#include <QColorDialog>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "app/QtSurface.h"
+
+namespace rho {
+
+namespace {
+
+std::optional<FileChoice> runFileDialog(QWidget* parent, const FileDialogRequest& request, bool saving) {
+    QFileDialog dialog(parent, QString::fromStdString(request.title));
+    const QStringList filters = QtModalUi::nameFilters(request.filter);
+    dialog.setNameFilters(filters);
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (!request.defaultExt.empty()) dialog.setDefaultSuffix(QString::fromStdString(request.defaultExt));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QByteArray path = QFile::encodeName(dialog.selectedFiles().constFirst());
+    FileChoice choice;
+    choice.path.assign(path.constData(), static_cast<std::size_t>(path.size()));
+    const auto index = filters.indexOf(dialog.selectedNameFilter());
+    choice.filterIndex = index < 0 ? 1 : static_cast<int>(index) + 1;
+    return choice;
+}
+
+}  // namespace
+
+QStringList QtModalUi::nameFilters(const std::string& filter) {
+    const QStringList parts = QString::fromStdString(filter).split('|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) filters << parts[i] + " (" + parts[i + 1] + ")";
+    return filters;
+}
+
+Answer QtModalUi::messageBox(QWidget* parent, const std::string& text, Buttons buttons) {
+    QMessageBox::StandardButtons set = QMessageBox::Ok;
+    if (buttons == Buttons::OkCancel) set = QMessageBox::Ok | QMessageBox::Cancel;
+    if (buttons == Buttons::YesNo) set = QMessageBox::Yes | QMessageBox::No;
+    QMessageBox box(QMessageBox::NoIcon, kMessageCaption, QString::fromStdString(text), set, parent);
+    switch (box.exec()) {
+        case QMessageBox::Cancel: return Answer::Cancel;
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        // A box closed without a button keeps the user's work: for the
+        // unsaved-work questions that is Yes, which abandons the command.
+        default: return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    }
+}
+
+std::optional<FileChoice> QtModalUi::openFileDialog(QWidget* parent, const FileDialogRequest& request) {
+    return runFileDialog(parent, request, false);
+}
+
+std::optional<FileChoice> QtModalUi::saveFileDialog(QWidget* parent, const FileDialogRequest& request) {
+    return runFileDialog(parent, request, true);
+}
+
+std::optional<Color> QtModalUi::colorDialog(QWidget* parent, Color initial) {
+    const QColor chosen = QColorDialog::getColor(toQColor(initial), parent);
+    if (!chosen.isValid()) return std::nullopt;
+    return fromQRgb(chosen.rgb());
+}
+
+int QtModalUi::execDialog(QDialog& dialog) { return dialog.exec(); }
+
+}  // namespace rho

@@ -1,0 +1,97 @@
+#include "app/Startup.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QFile>
+#include <QMessageBox>
+#include <QPalette>
+#include <QToolTip>
+#include <chrono>
+#include <cstdio>
+#include <exception>
+
+#include "app/Glyphs.h"
+#include "app/MainWindow.h"
+#include "app/QtModalUi.h"
+#include "app/ViewWidget.h"
+#include "io/AtomicFile.h"
+#include "io/WindowCommands.h"
+
+namespace rho {
+
+bool writePng(const QImage& image, const std::string& path) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) return false;
+    AtomicFile file;
+    if (!file.open(path)) return false;
+    if (!file.write(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) return false;
+    return file.commit();
+}
+
+namespace {
+
+std::string localPath(const QString& argument) {
+    const QByteArray name = QFile::encodeName(argument);
+    return std::string(name.constData(), static_cast<std::size_t>(name.size()));
+}
+
+int writeIcon(const QStringList& args) {
+    const int size = args.size() > 3 ? args[3].toInt() : 256;
+    if (args.size() < 3 || size <= 0 || size > 4096) {
+        std::fprintf(stderr, "usage: rho --write-icon FILE.png [SIZE]\n");
+        return 2;
+    }
+    if (!writePng(applicationIcon(size), localPath(args[2]))) {
+        std::fprintf(stderr, "rho: cannot write %s\n", localPath(args[2]).c_str());
+        return 1;
+    }
+    return 0;
+}
+
+void reportFirstPaint(TForm1& window) {
+    window.view().onPainted = [&window] {
+        window.view().onPainted = nullptr;
+        const auto now = std::chrono::system_clock::now().time_since_epoch();
+        std::printf("first paint %lld\n",
+                    static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+        std::fflush(stdout);
+        QApplication::exit(0);
+    };
+}
+
+int runWindow(QApplication& app) {
+    // Tool-tip hints on the button-face colour.
+    QPalette tips = QToolTip::palette();
+    tips.setColor(QPalette::ToolTipBase, QApplication::palette().color(QPalette::Button));
+    QToolTip::setPalette(tips);
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(applicationIcon(64))));
+
+    QtModalUi ui;
+    TForm1 window(ui);
+    window.onClosed = [] { QApplication::quit(); };
+    const QStringList args = QApplication::arguments();
+    if (args.size() > 1) openStartupFile(window.tiling(), window.shell(), localPath(args[1]));
+    if (qEnvironmentVariableIsSet("RHO_FIRST_PAINT_EXIT")) reportFirstPaint(window);
+    window.show();
+    return app.exec();
+}
+
+}  // namespace
+
+int runEditor(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("rho 2.0");
+    const QStringList args = QApplication::arguments();
+    if (args.size() > 1 && args[1] == "--write-icon") return writeIcon(args);
+    try {
+        runWindow(app);
+    } catch (const std::exception& error) {
+        QMessageBox::critical(nullptr, "rho 2.0", QString::fromLocal8Bit(error.what()));
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace rho

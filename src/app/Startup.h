@@ -1,0 +1,22 @@
+#pragma once
+// The editor's entry: application title, the main window, a tiling named
+// on the command line, the event loop.
+//
+// Hidden aids for building and measuring, not for users:
+//   rho --write-icon FILE.png [SIZE]   writes the application icon and ends
+//   RHO_FIRST_PAINT_EXIT=1 rho [FILE]  prints "first paint <microseconds
+//                                      since the epoch>" after the view's
+//                                      first paint and ends
+
+#include <string>
+
+class QImage;
+
+namespace rho {
+
+int runEditor(int argc, char** argv);
+
+// Writes `image` as a PNG file, all or nothing.
+bool writePng(const QImage& image, const std::string& path);
+
+}  // namespace rho
