@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <exception>
 
+#include "app/FileSizeSignal.h"
 #include "app/Glyphs.h"
 #include "app/MainWindow.h"
 #include "app/QtModalUi.h"
@@ -81,6 +82,9 @@ int runWindow(QApplication& app) {
 }  // namespace
 
 int runEditor(int argc, char** argv) {
+    // A save past the file-size limit fails and is reported instead of
+    // ending the editor with the user's work.
+    ignoreFileSizeSignal();
     QApplication app(argc, argv);
     QApplication::setApplicationName("rho 2.0");
     const QStringList args = QApplication::arguments();
