@@ -1,19 +1,14 @@
 #include "io/TilingFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
-#include <new>
 
 #include "edit/StatusLine.h"
 #include "io/FileOutput.h"
+#include "io/TextInput.h"
 #include "render/Renderer.h"
 #include "tiling/Shell.h"
 
@@ -86,104 +81,9 @@ std::size_t formatTables(const Tiling& t, Shell* progress, char* out) {
 
 // ---------------------------------------------------------------- reading
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-// Reads whitespace-separated fields; each must parse as a whole.
-class FieldReader {
-public:
-    FieldReader(const char* first, const char* last) : p_(first), end_(last) {}
-
-    bool readInt(int32_t& value) {
-        if (!start()) return false;
-        // Like "%d", accept an explicit plus sign before the digits.
-        if (*p_ == '+' && p_ + 1 < end_ && p_[1] >= '0' && p_[1] <= '9') ++p_;
-        const auto r = std::from_chars(p_, end_, value);
-        return finish(r);
-    }
-
-    bool readReal(double& value) {
-        if (!start()) return false;
-        if (*p_ == '+' && p_ + 1 < end_ && p_[1] != '-' && p_[1] != '+') ++p_;
-        const auto r = std::from_chars(p_, end_, value, std::chars_format::general);
-        return finish(r) && std::isfinite(value);
-    }
-
-    // True when nothing but white space is left.
-    bool atEnd() {
-        skipBlanks();
-        return p_ == end_;
-    }
-
-private:
-    void skipBlanks() {
-        while (p_ != end_ && isBlank(*p_)) ++p_;
-    }
-    bool start() {
-        skipBlanks();
-        return p_ != end_;
-    }
-    // The field must end at white space or at the end of the text.
-    bool finish(const std::from_chars_result& r) {
-        if (r.ec != std::errc{} || (r.ptr != end_ && !isBlank(*r.ptr))) return false;
-        p_ = r.ptr;
-        return true;
-    }
-
-    const char* p_;
-    const char* end_;
-};
-
 // The tables of a file being read; kept apart from the document until the
 // whole file has been accepted. One GUI thread reads files, one at a time.
 TilingTables scratch;
-
-enum class LoadResult { Loaded, CannotOpen, Unreadable };
-
-// Reads the whole file into memory, with one read for a regular file.
-LoadResult loadFile(const std::string& path, std::unique_ptr<char[]>& data, std::size_t& size) {
-    // Opened without blocking, so that a named pipe without a writer cannot
-    // hang the program in open(); read with blocking, so that a pipe whose
-    // writer is still at work is read to its end. A pipe without a writer
-    // reads as empty at once.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return LoadResult::CannotOpen;
-    struct stat st {};
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode) || flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
-        ::close(fd);
-        return LoadResult::CannotOpen;
-    }
-    // Regular files have a known size; other sources (pipes, devices) are
-    // read until their end or until they pass the size limit.
-    const bool regular = S_ISREG(st.st_mode);
-    if (regular && static_cast<std::size_t>(st.st_size) > kMaxTilingFileBytes) {
-        ::close(fd);
-        return LoadResult::Unreadable;
-    }
-    const std::size_t capacity = regular ? static_cast<std::size_t>(st.st_size) : kMaxTilingFileBytes + 1;
-    data.reset(new (std::nothrow) char[capacity + 1]);
-    size = 0;
-    if (!data) {
-        ::close(fd);
-        return LoadResult::Unreadable;
-    }
-    LoadResult result = LoadResult::Loaded;
-    while (size < capacity) {
-        const ssize_t n = ::read(fd, data.get() + size, capacity - size);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            result = LoadResult::Unreadable;
-            break;
-        }
-        if (n == 0) break;
-        size += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    if (size > kMaxTilingFileBytes) result = LoadResult::Unreadable;
-    return result;
-}
 
 // The end of every reading: an emptied document after a refused file.
 void emptyAfterRefusal(Tiling& t, Shell& shell) {
@@ -197,7 +97,7 @@ void emptyAfterRefusal(Tiling& t, Shell& shell) {
 }  // namespace
 
 bool parseTilingText(std::string_view text, TilingTables& out, Shell* progress) {
-    FieldReader in(text.data(), text.data() + text.size());
+    NumberCursor in(text);
     int32_t version = 0;
     if (!in.readInt(version) || version != kTilingVersion) return false;
 
@@ -279,19 +179,18 @@ bool readTilingText(Tiling& t, Shell& shell, std::string_view text) {
 
 bool readTiling(Tiling& t, Shell& shell, const std::string& path) {
     announce(t, shell, "opening file");
-    std::unique_ptr<char[]> data;
-    std::size_t size = 0;
-    switch (loadFile(path, data, size)) {
-    case LoadResult::CannotOpen:
+    std::string data;
+    switch (loadWholeFile(path, kMaxTilingFileBytes, data)) {
+    case FileLoad::CannotOpen:
         shell.messageBox("Can not open file", Buttons::OkCancel);
         emptyAfterRefusal(t, shell);
         return false;
-    case LoadResult::Unreadable:
+    case FileLoad::Unreadable:
         return readTilingText(t, shell, std::string_view{});  // refused like an empty file
-    case LoadResult::Loaded:
+    case FileLoad::Loaded:
         break;
     }
-    return readTilingText(t, shell, std::string_view(data.get(), size));
+    return readTilingText(t, shell, data);
 }
 
 }  // namespace rho

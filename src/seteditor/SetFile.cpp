@@ -1,18 +1,13 @@
 #include "seteditor/SetFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <memory>
-#include <new>
 
 #include "io/AtomicFile.h"
+#include "io/TextInput.h"
 #include "tiling/Shell.h"
 
 namespace rho {
@@ -69,110 +64,25 @@ void appendObject(std::string& out, const SetObject& o) {
 
 // ---------------------------------------------------------------- reading
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-// Reads numbers from the text the way the file's scanf formats do: white
-// space before every number is skipped; a number ends at white space, or
-// at the hyphen of a colour triple.
-class Cursor {
-public:
-    explicit Cursor(std::string_view text) : p_(text.data()), end_(text.data() + text.size()) {}
-
-    // An integer that must end at white space or at the end of the text.
-    bool field(int32_t& value) { return number(value) && (p_ == end_ || isBlank(*p_)); }
-
-    // Three integers joined by hyphens: "r-g-b", as 0x00BBGGRR, each
-    // number reduced to its low byte.
-    bool triple(uint32_t& color) {
-        int32_t r = 0, g = 0, b = 0;
-        if (!number(r) || !hyphen() || !number(g) || !hyphen() || !number(b)) return false;
-        if (p_ != end_ && !isBlank(*p_)) return false;
-        color = static_cast<uint32_t>(r & 0xff) | static_cast<uint32_t>(g & 0xff) << 8 |
-                static_cast<uint32_t>(b & 0xff) << 16;
-        return true;
-    }
-
-    bool real(double& value) {
-        if (!start()) return false;
-        if (*p_ == '+' && p_ + 1 < end_ && p_[1] != '-' && p_[1] != '+') ++p_;
-        const auto r = std::from_chars(p_, end_, value, std::chars_format::general);
-        if (r.ec != std::errc{} || (r.ptr != end_ && !isBlank(*r.ptr)) || !std::isfinite(value)) return false;
-        p_ = r.ptr;
-        return true;
-    }
-
-    bool atEnd() {
-        skipBlanks();
-        return p_ == end_;
-    }
-
-private:
-    void skipBlanks() {
-        while (p_ != end_ && isBlank(*p_)) ++p_;
-    }
-    bool start() {
-        skipBlanks();
-        return p_ != end_;
-    }
-    bool number(int32_t& value) {
-        if (!start()) return false;
-        if (*p_ == '+' && p_ + 1 < end_ && p_[1] >= '0' && p_[1] <= '9') ++p_;
-        const auto r = std::from_chars(p_, end_, value);
-        if (r.ec != std::errc{}) return false;
-        p_ = r.ptr;
-        return true;
-    }
-    bool hyphen() {
-        if (p_ == end_ || *p_ != '-') return false;
-        ++p_;
-        return true;
-    }
-
-    const char* p_;
-    const char* end_;
-};
-
-bool parseObject(Cursor& in, SetObject& o) {
-    if (!in.field(o.lastPoint) || !in.field(o.objectKind)) return false;
-    if (o.lastPoint < 0 || o.lastPoint >= kSetObjectPoints || o.objectKind < 0 || o.objectKind > 2) return false;
-    if (!in.triple(o.fillColor) || !in.triple(o.lineColor)) return false;
-    for (int k = 0; k <= o.lastPoint; ++k)
-        if (!in.real(o.points[k].x) || !in.real(o.points[k].y)) return false;
+// Three integers joined by hyphens, "r-g-b", as 0x00BBGGRR, each number
+// reduced to its low byte.
+bool readTriple(NumberCursor& in, uint32_t& color) {
+    int32_t r = 0, g = 0, b = 0;
+    if (!in.readIntPart(r) || !in.take('-') || !in.readIntPart(g) || !in.take('-') || !in.readIntPart(b) ||
+        !in.atBoundary())
+        return false;
+    color = static_cast<uint32_t>(r & 0xff) | static_cast<uint32_t>(g & 0xff) << 8 |
+            static_cast<uint32_t>(b & 0xff) << 16;
     return true;
 }
 
-enum class Load { Loaded, CannotOpen, Unreadable };
-
-Load loadFile(const std::string& path, std::string& text) {
-    // Non-blocking, so that a pipe without a writer is refused rather than
-    // hanging the program.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return Load::CannotOpen;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        return Load::CannotOpen;
-    }
-    Load result = Load::Loaded;
-    char chunk[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, chunk, sizeof chunk);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            result = Load::Unreadable;
-            break;
-        }
-        if (n == 0) break;
-        text.append(chunk, static_cast<std::size_t>(n));
-        if (text.size() > kMaxSetFileBytes) {
-            result = Load::Unreadable;
-            break;
-        }
-    }
-    ::close(fd);
-    return result;
+bool parseObject(NumberCursor& in, SetObject& o) {
+    if (!in.readInt(o.lastPoint) || !in.readInt(o.objectKind)) return false;
+    if (o.lastPoint < 0 || o.lastPoint >= kSetObjectPoints || o.objectKind < 0 || o.objectKind > 2) return false;
+    if (!readTriple(in, o.fillColor) || !readTriple(in, o.lineColor)) return false;
+    for (int k = 0; k <= o.lastPoint; ++k)
+        if (!in.readReal(o.points[k].x) || !in.readReal(o.points[k].y)) return false;
+    return true;
 }
 
 }  // namespace
@@ -191,10 +101,10 @@ std::string setFileText(const SetDesign& design) {
 }
 
 SetParse parseSetText(std::string_view text, SetDesign& out) {
-    Cursor in(text);
+    NumberCursor in(text);
     int32_t magic = 0, small = 0, large = 0;
-    if (!in.field(magic) || magic != kSetFileMagic) return SetParse::BadHeader;
-    if (!in.field(small) || !in.field(large)) return SetParse::BadHeader;
+    if (!in.readInt(magic) || magic != kSetFileMagic) return SetParse::BadHeader;
+    if (!in.readInt(small) || !in.readInt(large)) return SetParse::BadHeader;
     if (small < 0 || small > kSetDrawingObjects || large < 0 || large > kSetDrawingObjects) return SetParse::Malformed;
 
     // Read into a copy, so that a refused file leaves `out` as it was; slots
@@ -216,24 +126,21 @@ bool writeSet(const SetDesign& design, const std::string& path, Shell& shell) {
         shell.messageBox("Can not create file", Buttons::OkCancel);
         return false;
     }
-    // The previous file is replaced only when every byte was written.
-    if (!file.write(setFileText(design)) || !file.commit()) {
-        shell.messageBox("Error writing file", Buttons::OkCancel);
-        return false;
-    }
-    return true;
+    // The previous file is replaced only when every byte was written; the
+    // save commands report a failure here with "Error writing file".
+    return file.write(setFileText(design)) && file.commit();
 }
 
 bool readSet(SetDesign& design, const std::string& path, Shell& shell) {
     std::string text;
-    switch (loadFile(path, text)) {
-    case Load::CannotOpen:
+    switch (loadWholeFile(path, kMaxSetFileBytes, text)) {
+    case FileLoad::CannotOpen:
         shell.messageBox("Can not open file", Buttons::OkCancel);
         return false;
-    case Load::Unreadable:
+    case FileLoad::Unreadable:
         shell.messageBox("Error reading file", Buttons::OkCancel);
         return false;
-    case Load::Loaded:
+    case FileLoad::Loaded:
         break;
     }
     switch (parseSetText(text, design)) {

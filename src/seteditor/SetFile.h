@@ -28,7 +28,9 @@ enum class SetParse {
 SetParse parseSetText(std::string_view text, SetDesign& out);
 
 // Writes `design` to `path` in full or not at all. Shows "Can not create
-// file" or "Error writing file" and returns false on failure.
+// file" and returns false when the file cannot be made; returns false
+// without a message of its own when a later step fails (the save commands
+// follow every failure with "Error writing file").
 bool writeSet(const SetDesign& design, const std::string& path, Shell& shell);
 
 // Replaces `design` with the file's contents only when the whole file was

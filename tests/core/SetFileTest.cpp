@@ -144,8 +144,7 @@ TEST_F(SetFile, FailedWritesKeepThePreviousFile) {
     shell.messages.clear();
     const bool written = [&] { test::FileSizeLimit limit(10); return writeSet(d, path, shell); }();
     EXPECT_FALSE(written);
-    EXPECT_EQ(shell.messageTexts(), Texts{"Error writing file"});
-    EXPECT_EQ(shell.messages.at(0).buttons, Buttons::OkCancel);
+    EXPECT_TRUE(shell.messages.empty());  // the save command reports it
     EXPECT_EQ(test::slurp(path), "previous");
 
     // A full write replaces the file with exactly the set's text.
