@@ -215,6 +215,21 @@ TEST_F(TilingFile, SaveAndSaveAs) {
               (Texts{"Nothing to save,", "Nothing to save,", "Can not create file", "Error writing file"}));
 }
 
+// A "save as..." that cannot write keeps the name and caption of the file
+// that holds the tiling, so a later "save..." goes where the user expects.
+TEST_F(TilingFile, FailedSaveAsKeepsThePreviousNameAndCaption) {
+    addShape(0.0, 0.0);
+    const std::string named = dir / "named.rho";
+    shell.fileChoices = {FileChoice{named}, FileChoice{dir / "gone/b.rho"}};
+    saveas1Click(*t, shell);
+    expectFile(named, 0, 1);
+    t->modified = 1;
+    saveas1Click(*t, shell);
+    expectFile(named, 1, 1);
+    EXPECT_EQ(shell.messageTexts(), (Texts{"Can not create file", "Error writing file"}));
+    EXPECT_FALSE(fs::exists(dir / "gone"));
+}
+
 // Each drop refills the lists; only the first file is opened, and only for
 // the extension "rho", which starts after the first dot of the name.
 TEST_F(TilingFile, DropSplitsPathsAndOpensOnlyTheExtensionRho) {
