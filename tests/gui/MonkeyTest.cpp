@@ -4,6 +4,7 @@
 // action the tables, angles and colours must be sound and the progress bar
 // must stand at 0. RHO_MONKEY_ACTIONS and RHO_MONKEY_SEED change the run.
 #include <QProgressBar>
+#include <QPushButton>
 #include <QToolButton>
 #include <cstdio>
 #include <cstdlib>
@@ -62,6 +63,16 @@ protected:
         if (below(4) > 0) ui.openChoices.push_back(FileChoice{randomFile(), 1});
         if (below(4) > 0) ui.saveChoices.push_back(FileChoice{randomFile(), 1});
         if (below(2) > 0) ui.colorChoices.push_back(static_cast<Color>(rng() & 0xffffff));
+        // Half of the dialogs get one of their buttons pressed, as a user
+        // would; the others are closed without an answer.
+        ui.dialogActions.clear();
+        if (below(2) > 0) {
+            ui.dialogActions.push_back([this](QDialog& dialog) {
+                const QList<QPushButton*> buttons = dialog.findChildren<QPushButton*>();
+                if (!buttons.isEmpty()) buttons[below(static_cast<int>(buttons.size()))]->click();
+                return dialog.result();
+            });
+        }
     }
 
     QPoint anywhere() { return {below(583 + 40) - 20, below(415 + 40) - 20}; }
@@ -135,8 +146,8 @@ TEST_F(Monkey, RandomActionsKeepTheDocumentSound) {
         if (HasFatalFailure()) return;
         mostShapes = std::max(mostShapes, t.shapeLast + 1);
     }
-    std::printf("monkey: most shapes %d, %zu messages, %zu file dialogs\n", mostShapes, ui.messages.size(),
-                ui.fileRequests.size());
+    std::printf("monkey: most shapes %d, %zu messages, %zu file dialogs, %zu other dialogs\n", mostShapes,
+                ui.messages.size(), ui.fileRequests.size(), ui.dialogTitles.size());
 }
 
 }  // namespace
