@@ -1,5 +1,7 @@
 #include "app/RhoTool.h"
 
+#include <sys/stat.h>
+
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -41,10 +43,11 @@ const char* const kUsage =
     "  export FILE.rho OUT.ps|OUT.bmp|OUT.png|OUT.svg [--zoom Z] [--box X Y W H]\n"
     "         [--set FILE.rhs] [--display shape|set|both] [--antialiased]\n"
     "                                 PostScript of every shape, or a picture of the box\n"
-    "                                 (default box 0 0 1000 700, zoom 1); .bmp and .png\n"
-    "                                 pictures can show the shapes' decorations from a set\n"
-    "                                 file, alone or with blue outlines, in plain or\n"
-    "                                 antialiased lines (default: plain shapes)\n"
+    "                                 (default box 0 0 1000 700, zoom 1); .bmp, .png and\n"
+    "                                 .svg pictures show the decorations of --set FILE.rhs\n"
+    "                                 with --display set (alone) or both (with blue\n"
+    "                                 outlines), in plain or antialiased lines\n"
+    "                                 (default: plain shapes)\n"
     "  --help                         this text\n";
 
 std::string sixDecimals(double v) {
@@ -89,6 +92,15 @@ void reportMessages(const HeadlessShell& shell, std::ostream& err) {
     for (const std::string& m : shell.messages) err << m << "\n";
 }
 
+// The readers refuse a file larger than they take with the bare "Error
+// reading file"; for a regular file rhotool adds the reason.
+void reportOversized(const std::string& path, std::size_t limit, const char* what, std::ostream& err) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || static_cast<std::size_t>(st.st_size) <= limit)
+        return;
+    err << "the file is larger than " << limit << " bytes, the most " << what << " may hold\n";
+}
+
 struct Session {
     HeadlessShell shell;
     std::unique_ptr<Tiling> tiling = createTiling(shell);
@@ -98,6 +110,7 @@ bool load(Session& s, const std::string& path, std::ostream& err) {
     if (readTiling(*s.tiling, s.shell, path)) return true;
     err << "rhotool: " << path << ":\n";
     reportMessages(s.shell, err);
+    reportOversized(path, kMaxTilingFileBytes, "a tiling file", err);
     return false;
 }
 
@@ -253,6 +266,11 @@ int attach(const std::vector<std::string>& a, std::ostream& out, std::ostream& e
     t.adding = 1;
     if (!attachShape(t, s.shell)) {
         out << "refused\n";
+        // A refusal leaves the table as it was; a table at the hand-placement
+        // limit refuses every attach, so that is the reason to give.
+        if (t.shapeLast > kMaxHandShapeLast)
+            err << "rhotool: the tiling holds " << t.shapeCount()
+                << " shapes; shapes are attached by hand only to tilings of at most " << kMaxHandShapeLast + 1 << "\n";
         return kFailed;
     }
     const TileShape& added = t.shapes[t.shapeLast];
@@ -290,10 +308,14 @@ int exportTiling(const std::vector<std::string>& a, std::ostream& out, std::ostr
     const std::string ext = extensionOf(a[2]);
     if (ext != "ps" && ext != "bmp" && ext != "png" && ext != "svg")
         return badArgument(err, "OUT must end in .ps, .bmp, .png or .svg");
-    const bool decorated = display != "shape" || antialiased;
+    const bool decorated = display != "shape" || antialiased || !setPath.empty();
     if (decorated && ext == "ps")
-        return badArgument(err, "a PostScript document shows the plain shapes: --display set|both and --antialiased "
-                                "are for .bmp, .png and .svg pictures");
+        return badArgument(err, "a PostScript document shows the plain shapes: --set, --display set|both and "
+                                "--antialiased are for .bmp, .png and .svg pictures");
+    // A set file alone would silently draw the plain shapes, and "set" alone
+    // a blank picture.
+    if (!setPath.empty() && display == "shape") return badArgument(err, "--set needs --display set or --display both");
+    if (setPath.empty() && display == "set") return badArgument(err, "--display set needs --set FILE.rhs");
     // The picture of the box at the zoom, checked on the doubles before any
     // conversion, the same for every format: at least one pixel each way and
     // at most five screens (the bitmap's memory bound).
@@ -314,6 +336,7 @@ int exportTiling(const std::vector<std::string>& a, std::ostream& out, std::ostr
         err << "rhotool: " << setPath << ":\n";
         reportMessages(s.shell, err);
         if (s.shell.messages.empty()) err << "not a set file (it does not begin with 123456 and two counts)\n";
+        reportOversized(setPath, kMaxSetFileBytes, "a set file", err);
         return kFailed;
     }
     t.decoration = display == "shape" ? 0 : 1;

@@ -65,6 +65,9 @@ void appendDrawing(std::string& out, const char* id, const SetDrawing& drawing, 
         if (!polygon) out += "none";
         else if (antialiased) out += "#ffffff";
         else appendColour(out, o.fillColor);
+        // A self-crossing polygon leaves its inner parts empty, as every
+        // other surface fills it (SVG's own default rule would fill them).
+        if (polygon) out += "\" fill-rule=\"evenodd";
         out += "\" stroke=\"";
         appendColour(out, antialiased ? 0 : o.lineColor);
         out += "\"/>";

@@ -14,10 +14,6 @@ namespace rho {
 
 namespace {
 
-// Larger files are refused: the longest text the writer can produce (every
-// coordinate near the limit of a double) is about 1.3 MB.
-constexpr std::size_t kMaxSetFileBytes = std::size_t{4} << 20;
-
 // ---------------------------------------------------------------- writing
 
 void appendInt(std::string& out, long value) {
@@ -115,7 +111,8 @@ SetParse parseSetText(std::string_view text, SetDesign& out) {
     for (SetDrawing* d : {&scratch->small, &scratch->large})
         for (int j = 0; j < d->count; ++j)
             if (!parseObject(in, d->objects[j])) return SetParse::Malformed;
-    if (!in.atEnd()) return SetParse::Malformed;
+    // Whatever follows the counted objects is not read: lowering a count by
+    // hand hides the last objects of a drawing without deleting their text.
     out = *scratch;
     return SetParse::Ok;
 }

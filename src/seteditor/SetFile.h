@@ -3,6 +3,7 @@
 // three-line block per object, small drawing first. Numbers are written and
 // read the same way whatever the user's locale.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -14,17 +15,21 @@ class Shell;
 
 constexpr int kSetFileMagic = 123456;
 
+// Larger files are refused: the longest text the writer can produce (every
+// coordinate near the limit of a double) is about 1.3 MB.
+inline constexpr std::size_t kMaxSetFileBytes = std::size_t{4} << 20;
+
 // The whole text of a set file for `design`, lines ending in LF.
 std::string setFileText(const SetDesign& design);
 
 enum class SetParse {
     Ok,
     BadHeader,  // the first number is not the magic, or the count line is not two integers
-    Malformed,  // anything wrong past the count line
+    Malformed,  // a count beyond 50, or the counted objects cannot be read within their limits
 };
 
-// Parses the text of a set file (LF or CR LF) into `out`. `out` is written
-// only when the result is Ok.
+// Parses the text of a set file (LF or CR LF) into `out`. Text after the
+// last counted object is ignored. `out` is written only when the result is Ok.
 SetParse parseSetText(std::string_view text, SetDesign& out);
 
 // Writes `design` to `path` in full or not at all. Shows "Can not create

@@ -120,13 +120,38 @@ TEST_F(SetFile, MalformedBodiesAreRefusedAndChangeNothing) {
         "123456\n1 0\n1 0\n0 0 0 0-0-0\n0 0 1 1\n",           // colour triple without hyphens
         "123456\n1 0\n1 0\n0-0-0 0-0-0\n0 0 inf 1\n",         // infinite coordinate
         "123456\n1 0\n1 0\n0-0-0 0-0-0\n0 0 1e999 1\n",       // out of range
-        "123456\n1 0\n" + object + "junk\n",                  // more than the counts say
     };
     for (const std::string& text : cases) {
         shell.messages.clear();
         EXPECT_FALSE(readSet(design, file("bad.rhs", text), shell)) << text;
         EXPECT_EQ(shell.messageTexts(), Texts{"Error reading file"}) << text;
         EXPECT_EQ(shell.messages.at(0).buttons, Buttons::OkCancel);
+        expectUnchanged();
+    }
+}
+
+TEST_F(SetFile, TextAfterTheCountedObjectsIsIgnored) {
+    // A large drawing of two lines whose count was lowered by hand to 1: the
+    // second line's block and any other text after it stay unread.
+    const std::string text = "123456\n0 1\n1 0\n0-0-0 255-0-0\n1 2 3 4 \n1 0\n0-0-0 0-0-255\n5 6 7 8 \nnotes: x\n";
+    ASSERT_TRUE(readSet(design, file("lowered.rhs", text), shell));
+    EXPECT_TRUE(shell.messages.empty());
+    EXPECT_EQ(setFileText(design), "123456\n0 1\n1 0\n0-0-0 255-0-0\n1.000000 2.000000 3.000000 4.000000 \n");
+}
+
+TEST_F(SetFile, FiftyObjectsInADrawingAreReadFiftyOneRefused) {
+    const std::string object = "1 0\n0-0-0 0-0-0\n0 0 1 1 \n";
+    std::string objects;
+    for (int j = 0; j < 101; ++j) objects += object;
+    ASSERT_TRUE(readSet(design, file("full.rhs", "123456\n50 50\n" + objects), shell));
+    EXPECT_EQ(std::tie(design.small.count, design.large.count), std::make_tuple(50, 50));
+    design = SetDesign{};
+    SetUp();  // back to the design a refused file must leave alone
+    for (const char* counts : {"51 0", "0 51", "51 50"}) {
+        shell.messages.clear();
+        EXPECT_FALSE(readSet(design, file("over.rhs", "123456\n" + std::string(counts) + "\n" + objects), shell))
+            << counts;
+        EXPECT_EQ(shell.messageTexts(), Texts{"Error reading file"}) << counts;
         expectUnchanged();
     }
 }

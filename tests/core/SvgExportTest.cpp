@@ -46,7 +46,7 @@ TEST_F(SvgDecorationTest, SetDrawnInPlaceOfTheShapesWithTheBlueOutlineForBoth) {
                        " fill=\"none\" stroke=\"#ff0000\"/></g>"),
               std::string::npos);
     EXPECT_NE(svg.find("<g id=\"set-large\" stroke-width=\"1\"><polygon points=\"0.000000,-5.000000 5.000000,0.000000 "
-                       "0.000000,5.000000\" fill=\"#ffff00\" stroke=\"#000000\"/></g>"),
+                       "0.000000,5.000000\" fill=\"#ffff00\" fill-rule=\"evenodd\" stroke=\"#000000\"/></g>"),
               std::string::npos);
     EXPECT_NE(svg.find("<use href=\"#set-small\" transform=\"translate(100.000000 50.000000) rotate(108.000000)\"/>"),
               std::string::npos);
@@ -62,7 +62,7 @@ TEST_F(SvgDecorationTest, AntialiasedLinesAreBlackOverWhite) {
     const std::string svg = svgText(*t, BoundingBox{-100, -100, 300, 300});
     EXPECT_NE(svg.find("height=\"300.000000\" fill=\"#ffffff\"/>"), std::string::npos);
     EXPECT_NE(svg.find("fill=\"none\" stroke=\"#000000\"/></g>"), std::string::npos);
-    EXPECT_NE(svg.find("fill=\"#ffffff\" stroke=\"#000000\"/></g>"), std::string::npos);
+    EXPECT_NE(svg.find("fill=\"#ffffff\" fill-rule=\"evenodd\" stroke=\"#000000\"/></g>"), std::string::npos);
     EXPECT_EQ(occurrences(svg, "stroke=\"#0000ff\""), 0);
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -51,7 +52,7 @@ struct RhotoolSetTest : ::testing::Test {
 
 TEST_F(RhotoolSetTest, DrawsTheDecorationInTheChosenDisplay) {
     const QRgb background = picture("").pixel(199, 199);
-    EXPECT_EQ(picture("--set " + dir / "line.rhs").pixel(100, 100), qRgb(255, 0, 0));  // default: shapes
+    EXPECT_EQ(picture("").pixel(100, 100), qRgb(255, 0, 0));  // default: shapes
 
     const QImage set = picture("--set " + dir / "line.rhs --display set");
     EXPECT_EQ(std::make_tuple(set.pixel(90, 100), set.pixel(110, 100), set.pixel(100, 90)),
@@ -82,6 +83,70 @@ TEST_F(RhotoolSetTest, RefusesSetFilesItCannotUseAndWritesNoPicture) {
     // A PostScript document shows the plain shapes only.
     EXPECT_EQ(rhotool("export " + tiling + " " + dir / "q.ps --display set"), 2);
     EXPECT_FALSE(std::filesystem::exists(dir / "q.ps"));
+}
+
+// A set file without a display that shows it, or the display "set" without
+// a set file, is a usage error, not a picture of plain shapes or a blank one.
+TEST_F(RhotoolSetTest, SetAndDisplaySetNeedEachOther) {
+    const std::string set = " --set " + dir / "line.rhs";
+    const std::string needsDisplay = "rhotool: --set needs --display set or --display both\n";
+    const std::string needsSet = "rhotool: --display set needs --set FILE.rhs\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {"q.png" + set, needsDisplay},
+        {"q.svg --display shape" + set, needsDisplay},
+        {"q.bmp --display set", needsSet},
+        {"q.ps" + set, "rhotool: a PostScript document shows the plain shapes: --set, --display set|both and "
+                       "--antialiased are for .bmp, .png and .svg pictures\n"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        EXPECT_EQ(rhotool("export " + tiling + " " + dir / arguments), 2) << arguments;
+        EXPECT_EQ(err.substr(0, err.find("usage: rhotool")), message) << arguments;
+        EXPECT_FALSE(std::filesystem::exists(dir / arguments.substr(0, arguments.find(' ')))) << arguments;
+    }
+}
+
+// A set file over the reader's size limit is refused with the reason;
+// one of exactly the limit (a short set padded with blanks) is read.
+TEST_F(RhotoolSetTest, SaysWhenASetFileIsTooLarge) {
+    const std::string padded = "123456\n0 1\n1 0\n0-0-0 0-0-0\n-10 0 10 0\n";
+    std::ofstream(dir / "limit.rhs") << padded << std::string(kMaxSetFileBytes - padded.size(), ' ');
+    EXPECT_EQ(rhotool("export " + tiling + " " + dir / "l.png --display set --set " + dir / "limit.rhs"), 0) << err;
+    std::ofstream(dir / "over.rhs") << padded << std::string(kMaxSetFileBytes + 1 - padded.size(), ' ');
+    EXPECT_EQ(rhotool("export " + tiling + " " + dir / "o.png --display set --set " + dir / "over.rhs"), 1);
+    EXPECT_EQ(err, "rhotool: " + dir / "over.rhs" + ":\nError reading file\n"
+                   "the file is larger than 4194304 bytes, the most a set file may hold\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "o.png"));
+}
+
+// A pentagram crosses itself: every surface fills its five points and leaves
+// its centre empty. The SVG picture, drawn by rsvg-convert, agrees with the
+// bitmap of the same box.
+TEST_F(RhotoolSetTest, SvgFillsASelfCrossingPolygonLikeTheBitmap) {
+    if (std::system("rsvg-convert --version >/dev/null 2>&1") != 0) GTEST_SKIP() << "rsvg-convert is not installed";
+    SetDesign set;
+    set.large.count = 1;
+    SetObject& star = set.large.objects[0];
+    star = SetObject{2, 4, 0x000000, 0x00ff00, {}};  // green inside, black boundary
+    for (int k = 0; k < 5; ++k) {
+        const double a = (-90.0 + 144.0 * k) * M_PI / 180.0;
+        star.points[k] = {30 * std::cos(a), 30 * std::sin(a)};
+    }
+    std::ofstream(dir / "star.rhs") << setFileText(set);
+    const QImage bitmap = picture("--set " + dir / "star.rhs --display set");
+    ASSERT_EQ(rhotool("export " + tiling + " " + dir / "p.svg --box 0 0 200 200 --display set --set " +
+                      dir / "star.rhs"),
+              0)
+        << err;
+    EXPECT_NE(test::slurp(dir / "p.svg").find("fill=\"#00ff00\" fill-rule=\"evenodd\""), std::string::npos);
+    const std::string convert = "rsvg-convert -w 200 -h 200 -o " + dir / "svg.png" + " " + dir / "p.svg";
+    ASSERT_EQ(std::system(convert.c_str()), 0);
+    const QImage drawn(QString::fromStdString(dir / "svg.png"));
+    const QRgb background = bitmap.pixel(199, 199);
+    // The centre, the top point and the lower left point of the star.
+    EXPECT_EQ(std::make_tuple(bitmap.pixel(100, 100), bitmap.pixel(100, 80), bitmap.pixel(88, 116)),
+              std::make_tuple(background, qRgb(0, 255, 0), qRgb(0, 255, 0)));
+    EXPECT_EQ(std::make_tuple(drawn.pixel(100, 100), drawn.pixel(100, 80), drawn.pixel(88, 116)),
+              std::make_tuple(bitmap.pixel(100, 100), bitmap.pixel(100, 80), bitmap.pixel(88, 116)));
 }
 
 }  // namespace

@@ -25,6 +25,7 @@ namespace rho {
 namespace {
 
 using test::slurp;
+using namespace std::string_literals;
 
 struct ToolRun {
     int status = -1;
@@ -132,6 +133,44 @@ TEST_F(RhotoolTest, AttachSnapsLikeTheEditToolAndSavesOnlyOnSuccess) {
     EXPECT_EQ(unnamed.status, 2);
     EXPECT_TRUE(unnamed.says("-o needs a file name"));
     EXPECT_EQ(slurp(dir / "one.rho"), before);
+}
+
+// The hand-placement limit: a shape is attached to 5000 shapes, and refused
+// at 5001 with the reason (here a stack of one large shape at the origin,
+// whose four corners are the contour).
+TEST_F(RhotoolTest, AttachSaysWhenTheHandPlacementLimitRefusesIt) {
+    save("one.rho", {{0, 0, kLargeShape, 0, 1}});
+    for (int count : {5000, 5001}) {
+        for (int i = 1; i < count; ++i) t->shapes[i] = t->shapes[0];
+        t->shapeLast = count - 1;
+        const std::string name = dir / ("stack" + std::to_string(count) + ".rho");
+        ASSERT_TRUE(writeTiling(*t, shell, name));
+        const ToolRun r = rhotool("attach " + name + " large 40 15 5");
+        if (count == 5000) {
+            EXPECT_EQ(std::make_tuple(r.status, r.out.substr(0, 14), r.err), std::make_tuple(0, "attached 5000 "s, ""s));
+        } else {
+            EXPECT_EQ(std::make_tuple(r.status, r.out), std::make_tuple(1, "refused\n"s));
+            EXPECT_EQ(r.err, "rhotool: the tiling holds 5001 shapes; shapes are attached by hand only to tilings of "
+                             "at most 5000\n");
+        }
+    }
+    // Refused for want of a free point near it: no limit is named.
+    const ToolRun far = rhotool("attach " + dir / "one.rho" + " small 500 500 0");
+    EXPECT_EQ(std::make_tuple(far.status, far.out, far.err), std::make_tuple(1, "refused\n"s, ""s));
+}
+
+// A tiling file larger than the reader takes is refused with the reason.
+TEST_F(RhotoolTest, SaysWhenATilingFileIsTooLarge) {
+    const std::string big = dir / "big.rho";
+    std::ofstream(big) << "960905\n0\n0 0 1 0 1\n-1\n";
+    std::filesystem::resize_file(big, kMaxTilingFileBytes + 1);
+    const ToolRun r = rhotool("info " + big);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "rhotool: " + big + ":\nError reading file\n"
+                     "the file is larger than 67108864 bytes, the most a tiling file may hold\n");
+    // A file the reader refuses for its content gets no such reason.
+    std::filesystem::resize_file(big, 40);
+    EXPECT_EQ(rhotool("info " + big).err, "rhotool: " + big + ":\nError reading file\n");
 }
 
 // Boxes and zooms whose picture is not finite, empty or beyond five screens
