@@ -70,8 +70,9 @@ void wholeRoad(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data + 2), size - 2);
 
     shell.messages.clear();
+    const std::string before = tilingText(t);
     if (!readTilingText(t, shell, text)) {
-        require(t.shapeLast == -1 && t.contourLast == -1);
+        require(tilingText(t) == before);  // a refused file changes nothing
         return;
     }
 

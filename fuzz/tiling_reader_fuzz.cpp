@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes to the tiling reader. Checks, beyond the sanitizers:
-// a refused file leaves both tables empty and shows one message; an
+// a refused file leaves the document as it was and shows one message; an
 // accepted file keeps its counts within the tables, and writing it and
 // reading that text back gives the same text again.
 
@@ -28,16 +28,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     rho::Tiling& t = *tiling;
 
     // Start from a document that holds something, so that a refused file
-    // has something to clear.
+    // has something it must keep.
     t.shapeLast = 0;
-    t.shapes[0] = rho::TileShape{};
+    t.shapes[0] = rho::TileShape{12.5, -7.0, 1, 3, -4};
     t.contourLast = -1;
+    const std::string before = rho::tilingText(t);
 
     shell.messages.clear();
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const bool ok = rho::readTilingText(t, shell, text);
     if (!ok) {
-        require(t.shapeLast == -1 && t.contourLast == -1);
+        require(rho::tilingText(t) == before);
         require(shell.messages.size() == 1);
         return 0;
     }

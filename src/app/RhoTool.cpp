@@ -107,7 +107,7 @@ struct Session {
 };
 
 bool load(Session& s, const std::string& path, std::ostream& err) {
-    if (readTiling(*s.tiling, s.shell, path)) return true;
+    if (readTiling(*s.tiling, s.shell, path, FileSource::AnyStream)) return true;
     err << "rhotool: " << path << ":\n";
     reportMessages(s.shell, err);
     reportOversized(path, kMaxTilingFileBytes, "a tiling file", err);
@@ -332,7 +332,7 @@ int exportTiling(const std::vector<std::string>& a, std::ostream& out, std::ostr
     if (!load(s, a[1], err)) return kFailed;
     Tiling& t = *s.tiling;
     s.shell.messages.clear();
-    if (!setPath.empty() && !readSet(t.set, setPath, s.shell)) {
+    if (!setPath.empty() && !readSet(t.set, setPath, s.shell, FileSource::AnyStream)) {
         err << "rhotool: " << setPath << ":\n";
         reportMessages(s.shell, err);
         if (s.shell.messages.empty()) err << "not a set file (it does not begin with 123456 and two counts)\n";

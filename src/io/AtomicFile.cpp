@@ -2,10 +2,12 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdint>
+#include <new>
 #include <random>
 #include <vector>
 
@@ -49,6 +51,45 @@ std::string temporaryName(const std::string& folder) {
     return name + ".tmp";
 }
 
+// Makes sure the disk holds room for the first `size` bytes of the file
+// open at `fd` before any of its bytes change. The reservation is the file
+// system's own, so it also counts quotas and blocks kept for root, which a
+// look at the free space would miss. A file system that cannot reserve is
+// asked for its free space instead.
+bool reserveRoom(int fd, off_t oldSize, std::size_t size) {
+    if (size == 0) return true;
+    const int error = ::posix_fallocate(fd, 0, static_cast<off_t>(size));
+    if (error == 0) return true;
+    if (error != EOPNOTSUPP && error != EINVAL) {
+        // A full disk, a quota, a file-size limit: a partial reservation
+        // may have lengthened the file, never changed a byte of it.
+        if (::ftruncate(fd, oldSize) != 0) {
+            // the old bytes are whole either way; only zeros may trail them
+        }
+        return false;
+    }
+    struct statvfs fs {};
+    if (::fstatvfs(fd, &fs) != 0) return false;
+    const std::uint64_t growth = static_cast<std::uint64_t>(size) > static_cast<std::uint64_t>(oldSize)
+                                     ? static_cast<std::uint64_t>(size) - static_cast<std::uint64_t>(oldSize)
+                                     : 0;
+    return static_cast<std::uint64_t>(fs.f_bavail) * fs.f_frsize >= growth;
+}
+
+// Writes `bytes` over the file open at `fd`, from its start, and cuts it to
+// their length. The old content stays whole unless the room was reserved.
+bool rewrite(int fd, const std::string& bytes) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !reserveRoom(fd, st.st_size, bytes.size())) return false;
+    for (std::size_t done = 0; done < bytes.size();) {
+        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
+}
+
 }  // namespace
 
 std::string AtomicFile::resolveLinks(const std::string& path) {
@@ -69,6 +110,7 @@ AtomicFile::~AtomicFile() { discard(); }
 bool AtomicFile::open(const std::string& path) {
     discard();
     failed_ = false;
+    inPlace_ = false;
     target_ = resolveLinks(path);
     if (target_.empty() || target_.size() - folderOf(target_).size() > kMaxNameBytes) return false;
 
@@ -84,6 +126,9 @@ bool AtomicFile::open(const std::string& path) {
         // otherwise write over any protected file.
         if ((existing.st_mode & 0222) == 0) return false;
         if (::faccessat(AT_FDCWD, target_.c_str(), W_OK, AT_EACCESS) != 0) return false;
+        // A new file renamed over one name would leave the others with the
+        // old content.
+        if (existing.st_nlink > 1) return openInPlace();
     }
 
     // A short name, whatever the length of the target's, so that a name of
@@ -97,7 +142,9 @@ bool AtomicFile::open(const std::string& path) {
     }
     if (fd_ < 0) {
         tempPath_.clear();
-        return false;
+        // A folder that takes no new file (locked, out of inodes) may still
+        // let its existing files be written.
+        return exists && openInPlace();
     }
     if (!exists) return true;
 
@@ -113,8 +160,32 @@ bool AtomicFile::open(const std::string& path) {
     return false;
 }
 
+bool AtomicFile::openInPlace() {
+    // Without blocking, in case a pipe took the file's place since the
+    // checks; the checks are made again on what was opened.
+    fd_ = ::open(target_.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    struct stat st {};
+    if (fd_ >= 0 && ::fstat(fd_, &st) == 0 && S_ISREG(st.st_mode)) {
+        inPlace_ = true;
+        pending_.clear();
+        return true;
+    }
+    discard();
+    return false;
+}
+
 bool AtomicFile::write(std::string_view bytes) {
     if (fd_ < 0 || failed_) return false;
+    if (inPlace_) {
+        // Nothing of the target changes before commit has every byte.
+        try {
+            pending_.append(bytes);
+        } catch (const std::bad_alloc&) {
+            failed_ = true;
+            return false;
+        }
+        return true;
+    }
     const char* data = bytes.data();
     std::size_t size = bytes.size();
     while (size > 0) {
@@ -132,6 +203,7 @@ bool AtomicFile::write(std::string_view bytes) {
 
 bool AtomicFile::commit() {
     if (fd_ < 0) return false;
+    if (inPlace_) return commitInPlace();
     // The bytes reach the disk before the new file takes the old one's place.
     bool ok = !failed_ && ::fsync(fd_) == 0;
     ok = (::close(fd_) == 0) && ok;
@@ -152,6 +224,14 @@ bool AtomicFile::commit() {
     return ok;
 }
 
+bool AtomicFile::commitInPlace() {
+    bool ok = !failed_ && rewrite(fd_, pending_);
+    ok = (::close(fd_) == 0) && ok;
+    fd_ = -1;
+    std::string().swap(pending_);
+    return ok;
+}
+
 void AtomicFile::discard() {
     if (fd_ >= 0) {
         ::close(fd_);
@@ -161,6 +241,7 @@ void AtomicFile::discard() {
         ::unlink(tempPath_.c_str());
         tempPath_.clear();
     }
+    std::string().swap(pending_);
 }
 
 }  // namespace rho

@@ -10,7 +10,7 @@
 
 namespace rho {
 
-FileLoad loadWholeFile(const std::string& path, std::size_t maxBytes, std::string& text) {
+FileLoad loadWholeFile(const std::string& path, std::size_t maxBytes, std::string& text, FileSource source) {
     text.clear();
     // Opened without blocking, so that a named pipe without a writer cannot
     // hang the program in open(); read with blocking, so that a pipe whose
@@ -28,6 +28,11 @@ FileLoad loadWholeFile(const std::string& path, std::size_t maxBytes, std::strin
     // other sources (pipes, devices) are read until their end or until they
     // pass the size limit.
     const bool regular = S_ISREG(st.st_mode);
+    if (!regular && source == FileSource::RegularOnly) {
+        // A pipe whose writer stays silent would block the read for good.
+        ::close(fd);
+        return FileLoad::Unreadable;
+    }
     if (regular && static_cast<std::size_t>(st.st_size) > maxBytes) {
         ::close(fd);
         return FileLoad::Unreadable;

@@ -13,11 +13,18 @@ namespace rho {
 
 enum class FileLoad { Loaded, CannotOpen, Unreadable };
 
-// Reads the file at `path` into `text`. A named pipe without a writer is
-// not waited for, a pipe whose writer is still at work is read to its end,
-// and a directory cannot be opened. Unreadable when reading fails or the
-// file holds more than `maxBytes`.
-FileLoad loadWholeFile(const std::string& path, std::size_t maxBytes, std::string& text);
+// What a reader takes. The editor's windows read regular files only, so
+// that a named pipe whose writer never writes cannot hang them; the
+// command-line tool also reads pipes and devices to their end.
+enum class FileSource { RegularOnly, AnyStream };
+
+// Reads the file at `path` into `text`. A directory cannot be opened. With
+// RegularOnly anything but a regular file is Unreadable, found without
+// reading from it. With AnyStream a named pipe without a writer is not
+// waited for and a pipe whose writer is still at work is read to its end.
+// Unreadable too when reading fails or the file holds more than `maxBytes`.
+FileLoad loadWholeFile(const std::string& path, std::size_t maxBytes, std::string& text,
+                       FileSource source = FileSource::RegularOnly);
 
 bool isBlank(char c);
 

@@ -8,7 +8,6 @@
 
 #include "edit/StatusLine.h"
 #include "io/FileOutput.h"
-#include "io/TextInput.h"
 #include "render/Renderer.h"
 #include "tiling/Shell.h"
 
@@ -82,17 +81,9 @@ std::size_t formatTables(const Tiling& t, Shell* progress, char* out) {
 // ---------------------------------------------------------------- reading
 
 // The tables of a file being read; kept apart from the document until the
-// whole file has been accepted. One GUI thread reads files, one at a time.
+// whole file has been accepted, so that a refused file leaves the document
+// exactly as it was. One GUI thread reads files, one at a time.
 TilingTables scratch;
-
-// The end of every reading: an emptied document after a refused file.
-void emptyAfterRefusal(Tiling& t, Shell& shell) {
-    t.shapeLast = -1;
-    t.contourLast = -1;
-    refreshStatusLine(t, shell);
-    redrawView(t, shell);
-    shell.messageBox("Error reading file", Buttons::OkCancel);
-}
 
 }  // namespace
 
@@ -157,33 +148,30 @@ bool writeTiling(Tiling& t, Shell& shell, const std::string& path) {
 }
 
 bool readTilingText(Tiling& t, Shell& shell, std::string_view text) {
+    // A refused file never reaches the document: its tables, and with them
+    // the work the user still has to save, stay as they were.
     const bool ok = parseTilingText(text, scratch, &shell);
     if (ok) {
         t.shapeLast = scratch.shapeLast;
         t.contourLast = scratch.contourLast;
         std::copy_n(scratch.shapes, scratch.shapeLast + 1, t.shapes);
         std::copy_n(scratch.contour, scratch.contourLast + 1, t.contour);
-    } else {
-        // Emptied before the view is drawn again, so that the picture and
-        // the counts never show the refused file or the previous tiling.
-        t.shapeLast = -1;
-        t.contourLast = -1;
     }
     t.statusText = "idle";
     shell.setProgressPosition(0);
     refreshStatusLine(t, shell);
-    redrawView(t, shell);
+    if (ok) redrawView(t, shell);
     if (!ok) shell.messageBox("Error reading file", Buttons::OkCancel);
     return ok;
 }
 
-bool readTiling(Tiling& t, Shell& shell, const std::string& path) {
+bool readTiling(Tiling& t, Shell& shell, const std::string& path, FileSource source) {
     announce(t, shell, "opening file");
     std::string data;
-    switch (loadWholeFile(path, kMaxTilingFileBytes, data)) {
+    switch (loadWholeFile(path, kMaxTilingFileBytes, data, source)) {
     case FileLoad::CannotOpen:
         shell.messageBox("Can not open file", Buttons::OkCancel);
-        emptyAfterRefusal(t, shell);
+        shell.messageBox("Error reading file", Buttons::OkCancel);
         return false;
     case FileLoad::Unreadable:
         return readTilingText(t, shell, std::string_view{});  // refused like an empty file

@@ -19,6 +19,7 @@
 #include <string>
 #include <string_view>
 
+#include "io/TextInput.h"
 #include "tiling/Records.h"
 #include "tiling/Tiling.h"
 
@@ -72,10 +73,11 @@ bool writeTiling(Tiling& t, Shell& shell, const std::string& path);
 
 // Replaces the document's tables with the file at `path`. Status text
 // "opening file" while it works. A file that cannot be opened shows
-// "Can not open file" and keeps that status text; a refused file sets it to
-// "idle". Either way "Error reading file" follows, both tables are emptied
-// and false is returned. On success redraws the view and returns true.
-bool readTiling(Tiling& t, Shell& shell, const std::string& path);
+// "Can not open file" and keeps that status text; a refused file (anything
+// but a regular file too, unless `source` is AnyStream) sets it to "idle".
+// Either way "Error reading file" follows, the tables stay exactly as they
+// were and false is returned. On success redraws the view and returns true.
+bool readTiling(Tiling& t, Shell& shell, const std::string& path, FileSource source = FileSource::RegularOnly);
 
 // readTiling's work once the file's bytes are in memory: parse, replace the
 // tables or refuse the file, status, progress and redraw.

@@ -128,9 +128,9 @@ bool writeSet(const SetDesign& design, const std::string& path, Shell& shell) {
     return file.write(setFileText(design)) && file.commit();
 }
 
-bool readSet(SetDesign& design, const std::string& path, Shell& shell) {
+bool readSet(SetDesign& design, const std::string& path, Shell& shell, FileSource source) {
     std::string text;
-    switch (loadWholeFile(path, kMaxSetFileBytes, text)) {
+    switch (loadWholeFile(path, kMaxSetFileBytes, text, source)) {
     case FileLoad::CannotOpen:
         shell.messageBox("Can not open file", Buttons::OkCancel);
         return false;

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "io/TextInput.h"
 #include "tiling/SetDesign.h"
 
 namespace rho {
@@ -41,7 +42,8 @@ bool writeSet(const SetDesign& design, const std::string& path, Shell& shell);
 // Replaces `design` with the file's contents only when the whole file was
 // read. "Can not open file" when it cannot be opened; false without a
 // message when the header is wrong; "Error reading file" when the body is
-// malformed. The design is unchanged whenever it returns false.
-bool readSet(SetDesign& design, const std::string& path, Shell& shell);
+// malformed or, unless `source` is AnyStream, the path names anything but
+// a regular file. The design is unchanged whenever it returns false.
+bool readSet(SetDesign& design, const std::string& path, Shell& shell, FileSource source = FileSource::RegularOnly);
 
 }  // namespace rho

@@ -15,6 +15,7 @@
 #include "io/TilingFile.h"
 #include "support/FakeShell.h"
 #include "support/FileSizeLimit.h"
+#include "support/LockedFolder.h"
 #include "support/TempDir.h"
 #include "tiling/Tiling.h"
 
@@ -150,6 +151,40 @@ TEST_P(SaveTarget, FullDiskKeepsThePreviousFile) {
     EXPECT_FALSE(saved);
     EXPECT_EQ(shell.messageTexts(), Texts{"Error writing file"});
     EXPECT_EQ(slurp(dir / "kept"), "previous");
+    EXPECT_EQ(entries(), Texts{"kept"});
+}
+
+// A file with a second name is rewritten in place, so both names show the
+// new content; a full disk then fails before either changes.
+TEST_P(SaveTarget, HardLinkedFileIsRewrittenForEveryName) {
+    const std::string bytes = fresh();
+    std::ofstream(dir / "first") << "previous";
+    fs::permissions(dir / "first", fs::perms(0604));
+    ASSERT_EQ(::link((dir / "first").c_str(), (dir / "second").c_str()), 0);
+    const bool refused = [&] {
+        test::FileSizeLimit limit(8);
+        return !save(dir / "second");
+    }();
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(shell.messageTexts(), Texts{"Error writing file"});
+    EXPECT_EQ(std::pair(slurp(dir / "first"), slurp(dir / "second")), std::pair(std::string("previous"), std::string("previous")));
+    ASSERT_TRUE(save(dir / "second"));
+    EXPECT_EQ(std::pair(slurp(dir / "first"), slurp(dir / "second")), std::pair(bytes, bytes));
+    struct stat st {};
+    ASSERT_EQ(::stat((dir / "first").c_str(), &st), 0);
+    EXPECT_EQ(std::pair(st.st_nlink, st.st_mode), std::pair(nlink_t{2}, mode_t{S_IFREG | 0604}));
+    EXPECT_EQ(entries(), (Texts{"first", "second"}));
+}
+
+// In a folder that takes no new file an existing file is still saved (in
+// place); a new name there is refused as before.
+TEST_P(SaveTarget, LockedFolderStillSavesAnExistingFile) {
+    const std::string bytes = fresh();
+    std::ofstream(dir / "kept") << "previous, longer than what replaces it... " << std::string(4000, 'x');
+    const auto saved = test::inLockedFolder(dir.path, [&] { return save(dir / "kept") && !save(dir / "new"); });
+    if (!saved) GTEST_SKIP() << "no way to lock the folder here";
+    EXPECT_TRUE(*saved);
+    EXPECT_EQ(slurp(dir / "kept"), bytes);
     EXPECT_EQ(entries(), Texts{"kept"});
 }
 

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include "seteditor/EditorCommands.h"
 #include "seteditor/SetFile.h"
 #include "support/EditorFixture.h"
+#include "support/SilentFifo.h"
 #include "support/TempDir.h"
 
 namespace rho {
@@ -126,6 +128,25 @@ TEST_F(SetEditorCommandsTest, DropOpensOnlyAnExactRhsExtension) {
     editorShell.answers = {Answer::No};
     Dropper1Drop(e, "rhs", path);
     EXPECT_EQ(std::tuple(e.workingDrawing.count, e.fileName, e.modified), std::tuple(1, path, false));
+}
+
+// A named pipe whose writer stays silent is refused at once by open and
+// drop; the set, its name and flags stay as they were.
+TEST_F(SetEditorCommandsTest, OpenAndDropRefuseWhatIsNotARegularFile) {
+    test::SilentFifo fifo(dir / "fifo.rhs");
+    ASSERT_TRUE(fifo.ready());
+    fillBothShapes();
+    e.modified = true;
+    editorShell.answers = {Answer::No, Answer::Ok, Answer::No, Answer::Ok};
+    editorShell.fileChoices = {FileChoice{fifo.path(), 1}};
+    ::alarm(20);  // a reader that blocks ends the run instead of hanging it
+    open1Click(e);
+    Dropper1Drop(e, "rhs", fifo.path());
+    ::alarm(0);
+    const std::string question = "Do you want save current set?", refused = "Error reading file";
+    EXPECT_EQ(editorShell.messageTexts(), (Strings{question, refused, question, refused}));
+    EXPECT_EQ(std::tuple(tiling->set.small.count, tiling->set.large.count, e.fileName, e.modified),
+              std::tuple(1, 1, "untitled", true));
 }
 
 TEST_F(SetEditorCommandsTest, ShapeSwitchDropsTheUnfinishedPolygonAndKeepsTheOtherShape) {

@@ -18,6 +18,7 @@
 #include "io/TilingFile.h"
 #include "support/FakeShell.h"
 #include "support/FileSizeLimit.h"
+#include "support/SilentFifo.h"
 #include "support/TempDir.h"
 
 namespace rho {
@@ -91,7 +92,7 @@ TEST_F(TilingFile, DecimalCommaLocaleStillUsesPoints) {
     EXPECT_EQ(t->shapes[0].x, 0.333333);
 }
 
-TEST_F(TilingFile, RefusedFilesEmptyTheDocument) {
+TEST_F(TilingFile, RefusedFilesLeaveTheDocumentAsItWas) {
     const std::string shape = "0.000000 0.000000 1 0 1\r\n", head = "960905\n0\n" + shape;
     std::string shapes15000;
     for (int i = 0; i < 15000; ++i) shapes15000 += shape;
@@ -112,14 +113,20 @@ TEST_F(TilingFile, RefusedFilesEmptyTheDocument) {
         "960905\n0\n0 0 2 0 1\n-1\n", "960905\n0\n0 0 -1 0 1\n-1\n", "960905\n0\n0 0 1 10 1\n-1\n",
         "960905\n0\n0 0 1 -1 1\n-1\n", "960905\n0\n0 0 1 0 0\n-1\n", "960905\n0\n0 0 1 0 21\n-1\n",
         "960905\n0\n0 0 1 0 -21\n-1\n", "960905\n0\n0 0 1 2147483647 1\n-1\n", head + "-1\nx\n", head + "-1\n-1\n"};
+    t->shapeLast = -1;
+    addShape(1.0, 2.0);
+    t->contour[++t->contourLast] = ContourVertex{{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 3.0, 4.0};
+    const std::string before = tilingText(*t);
     for (const std::string& text : bad) {
-        addShape(1.0, 2.0);
-        t->contourLast = 0;  // a contour to empty
         shell.messages.clear();
         EXPECT_FALSE(readTilingText(*t, shell, text)) << text.substr(0, 60);
-        EXPECT_EQ(std::pair(t->shapeLast, t->contourLast), std::pair(-1, -1));
+        EXPECT_EQ(tilingText(*t), before) << text.substr(0, 60);
         EXPECT_EQ(shell.messageTexts(), Texts{"Error reading file"});
     }
+    shell.messages.clear();
+    EXPECT_FALSE(readTiling(*t, shell, dir / "missing.rho"));
+    EXPECT_EQ(shell.messageTexts(), (Texts{"Can not open file", "Error reading file"}));
+    EXPECT_EQ(tilingText(*t), before);
 }
 
 TEST_F(TilingFile, FailedWriteKeepsThePreviousFile) {
@@ -134,13 +141,40 @@ TEST_F(TilingFile, FailedWriteKeepsThePreviousFile) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator{}), 1);  // no temporary left
 }
 
-// A pipe is read to its end even when its writer is slow; a named pipe
-// without a writer reads as an empty file at once instead of hanging.
-TEST_F(TilingFile, ReadsPipesWithoutHanging) {
+// The windows read regular files only: a named pipe whose writer stays
+// silent, or any other pipe, is refused at once, through "open..." and a
+// drop alike, and the document keeps its tables, name, caption and flag.
+TEST_F(TilingFile, WindowsRefuseWhatIsNotARegularFile) {
+    test::SilentFifo fifo(dir / "fifo.rho");
+    ASSERT_TRUE(fifo.ready());
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    addShape(5.0, 6.0);
+    setFileName(*t, good, shell);
+    t->modified = 1;
+    const std::string before = tilingText(*t);
+    ::alarm(20);  // a reader that blocks ends the run instead of hanging it
+    shell.answers = {Answer::No, Answer::Ok, Answer::No, Answer::Ok, Answer::No, Answer::Ok};
+    shell.fileChoices = {FileChoice{fifo.path()}, FileChoice{"/proc/self/fd/" + std::to_string(ends[0])}};
+    open1Click(*t, shell);
+    open1Click(*t, shell);
+    dropper.drop({fifo.path()});
+    ::alarm(0);
+    ::close(ends[0]);
+    ::close(ends[1]);
+    const std::string question = "Do you want save current file?", refused = "Error reading file";
+    EXPECT_EQ(shell.messageTexts(), (Texts{question, refused, question, refused, question, refused}));
+    EXPECT_EQ(tilingText(*t), before);
+    expectFile(good, 1, 1);
+}
+
+// The command-line tool reads pipes: one whose writer is slow is read to
+// its end, and a named pipe without a writer reads as an empty file at once.
+TEST_F(TilingFile, ToolReadsPipesWithoutHanging) {
     const std::string fifo = dir / "fifo";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
     ::alarm(20);  // a reader that blocks ends the run instead of hanging it
-    EXPECT_FALSE(readTiling(*t, shell, fifo));
+    EXPECT_FALSE(readTiling(*t, shell, fifo, FileSource::AnyStream));
     EXPECT_EQ(shell.messageTexts(), Texts{"Error reading file"});
 
     int ends[2];
@@ -156,7 +190,7 @@ TEST_F(TilingFile, ReadsPipesWithoutHanging) {
         ::_exit(0);
     }
     ::close(ends[1]);
-    const bool read = readTiling(*t, shell, "/proc/self/fd/" + std::to_string(ends[0]));
+    const bool read = readTiling(*t, shell, "/proc/self/fd/" + std::to_string(ends[0]), FileSource::AnyStream);
     ::close(ends[0]);
     ::waitpid(writer, nullptr, 0);
     ::alarm(0);
@@ -189,6 +223,32 @@ TEST_F(TilingFile, NewAsksWhenModifiedOrNamedAndOpenTakesOnlyAnAcceptedFile) {
     const std::string question = "Do you want save current file?";
     EXPECT_EQ(shell.messageTexts(), (Texts{question, question, "Error reading file"}));
     expectFile(good, 0, 0);  // a later save cannot overwrite the refused file
+    EXPECT_EQ(tilingText(*t), kGood);
+}
+
+// A refused file opened or dropped over unsaved work changes nothing: the
+// work, its name, caption and modified flag stay, so "save..." keeps it.
+TEST_F(TilingFile, RefusedOpenOrDropKeepsTheUnsavedWork) {
+    const std::string bad = dir / "bad.rho", kept = dir / "kept.rho";
+    std::ofstream(bad) << "960905\n1\n";
+    addShape(0.0, 0.0);
+    addShape(40.0, 0.0);
+    t->contour[++t->contourLast] = ContourVertex{{0, 0, 1, 1, 0, 0, 0, 0, 0, 0, 0}, 7.0, 8.0};
+    setFileName(*t, kept, shell);
+    t->untitled = 0;
+    t->modified = 1;
+    const std::string work = tilingText(*t);
+    shell.answers = {Answer::No, Answer::Ok, Answer::No, Answer::Ok};
+    shell.fileChoices = {FileChoice{bad}};
+    open1Click(*t, shell);
+    dropper.drop({bad});
+    const std::string question = "Do you want save current file?", refused = "Error reading file";
+    EXPECT_EQ(shell.messageTexts(), (Texts{question, refused, question, refused}));
+    EXPECT_EQ(tilingText(*t), work);
+    expectFile(kept, 1, 0);
+    save1Click(*t, shell);
+    EXPECT_EQ(slurp(kept), work);
+    EXPECT_EQ(slurp(bad), "960905\n1\n");
 }
 
 TEST_F(TilingFile, SaveAndSaveAs) {

@@ -288,6 +288,20 @@ TEST_F(MainWindow, DroppedTilingIsOpened) {
     EXPECT_EQ(caption(), "rho 2.0 " + path);
     EXPECT_EQ(t.shapeLast, 1);
     EXPECT_EQ(t.shapes[1].color, -4);
+
+    // A refused file dropped over unsaved work changes nothing of it.
+    const std::string bad = dir / "bad.rho";
+    std::ofstream(bad) << "960905\n1\n";
+    t.modified = 1;
+    ui.answers = {Answer::No, Answer::Ok};
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(bad))});
+    QDragEnterEvent enterAgain(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &enterAgain);
+    QDropEvent refused(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &refused);
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Do you want save current file?", "Error reading file"}));
+    EXPECT_EQ(std::tuple(caption(), t.fileName, t.shapeLast, t.modified), std::tuple("rho 2.0 " + path, path, 1, 1));
+    EXPECT_EQ(panel(0), "shapes:2 contour:0");
 }
 
 }  // namespace

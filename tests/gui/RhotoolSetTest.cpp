@@ -66,6 +66,15 @@ TEST_F(RhotoolSetTest, DrawsTheDecorationInTheChosenDisplay) {
               std::make_tuple(qRgb(0, 0, 0), qRgb(200, 200, 200), qRgb(255, 255, 255)));
 }
 
+// Unlike the editor's windows, rhotool reads its set from a pipe.
+TEST_F(RhotoolSetTest, ReadsTheSetFromAPipe) {
+    const std::string command = "(sleep 0.2; cat " + dir / "line.rhs" + ") | " + RHO_BINARY_DIR + "/rhotool export " +
+                                tiling + " " + dir / "p.png --box 0 0 200 200 --set /dev/stdin --display set";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const QImage set(QString::fromStdString(dir / "p.png"));
+    EXPECT_EQ(std::make_tuple(set.pixel(90, 100), set.pixel(110, 100)), std::make_tuple(qRgb(0, 0, 0), qRgb(0, 0, 0)));
+}
+
 TEST_F(RhotoolSetTest, RefusesSetFilesItCannotUseAndWritesNoPicture) {
     std::ofstream(dir / "magic.rhs") << "123457\n0 0\n";
     std::ofstream(dir / "body.rhs") << "123456\n1 0\n25 1\n";
