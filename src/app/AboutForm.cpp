@@ -56,7 +56,11 @@ QImage aboutPicture() {
 TForm7::TForm7(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setWindowTitle("rho 2.0 - about");
     setFixedSize(kWidth, kHeight);
-    setStyleSheet("TForm7 { border: 1px solid palette(dark); }");
+    // Without a title bar the box is framed by a 1-pixel line of its own. The
+    // selector names the dialog by object name: a type selector matches Qt's
+    // class name, which for this class is QDialog.
+    setObjectName("TForm7");
+    setStyleSheet("QDialog#TForm7 { border: 1px solid palette(dark); }");
 
     auto* title = new QLabel(kTitle, this);
     title->setObjectName("Title");
