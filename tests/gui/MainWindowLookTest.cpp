@@ -63,15 +63,15 @@ TEST_F(MainWindowLook, StatusPanelsShowTheirLongestTextsAndPanelTwoTakesTheRest)
 TEST_F(MainWindowLook, ShrinkingKeepsTheSpeedBarAndTheStatusLineWhole) {
     window->resize(1, 1);
     QApplication::processEvents();
-    QWidget* client = window->centralWidget();
-    const QRect inside = client->rect();
+    // What the window shows: the whole of every speed button and status panel.
+    const QRect inside = window->rect();
     for (const char* hint : {"new tile", "display as both", "set editor..."}) {
         const QToolButton* b = window->speedButton(hint);
-        EXPECT_TRUE(inside.contains(QRect(b->mapTo(client, QPoint(0, 0)), b->size()))) << hint;
+        EXPECT_TRUE(inside.contains(QRect(b->mapTo(window.get(), QPoint(0, 0)), b->size()))) << hint;
     }
     const QLabel* p2 = window->statusPanel(2);
+    EXPECT_TRUE(inside.contains(QRect(p2->mapTo(window.get(), QPoint(0, 0)), p2->size())));
     EXPECT_GE(p2->width(), 150);
-    EXPECT_EQ(p2->x() + p2->width(), inside.width());
     // The view keeps some rows between the speed bar and the progress bar.
     EXPECT_GE(window->progressBar()->y(), 29 + 50);
 }
