@@ -73,8 +73,10 @@ TForm7::TForm7(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWind
     auto* picture = new QLabel(this);
     picture->setObjectName("Picture");
     picture->setPixmap(QPixmap::fromImage(aboutPicture()));
-    // One pixel wider than the box on each side: the patch runs off both edges.
-    picture->setGeometry((kWidth - kPictureWidth) / 2, 30, kPictureWidth, kPictureHeight);
+    // The picture is two pixels wider than the box: it shows centred inside
+    // the frame, its outermost columns cut, and the patch runs off both edges.
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setGeometry(1, 30, kWidth - 2, kPictureHeight);
 
     auto* credit = new QLabel(kCredit, this);
     credit->setObjectName("Credit");

@@ -82,9 +82,11 @@ TEST(AboutBoxLook, ItsFrameShowsAlongEveryEdge) {
     const QRgb dark = box.palette().color(QPalette::Dark).rgb();
     ASSERT_NE(dark, box.palette().color(QPalette::Window).rgb());
     const int right = image.width() - 1, bottom = image.height() - 1;
-    // Corners, the middle of the bottom edge below the button, and beside the credit text.
+    // Corners, the middle of the bottom edge below the button, and beside the
+    // picture and the credit text.
     for (const QPoint at : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom),
-                            QPoint(right / 2, bottom), QPoint(0, 180), QPoint(right, 180)})
+                            QPoint(right / 2, bottom), QPoint(0, 80), QPoint(right, 80), QPoint(0, 180),
+                            QPoint(right, 180)})
         EXPECT_EQ(image.pixel(at), dark) << at.x() << "," << at.y();
     EXPECT_NE(image.pixel(1, 180), dark);
 }
