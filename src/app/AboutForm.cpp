@@ -56,7 +56,11 @@ QImage aboutPicture() {
 TForm7::TForm7(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setWindowTitle("rho 2.0 - about");
     setFixedSize(kWidth, kHeight);
-    setStyleSheet("TForm7 { border: 1px solid palette(dark); }");
+    // Without a title bar the box is framed by a 1-pixel line of its own. The
+    // selector names the dialog by object name: a type selector matches Qt's
+    // class name, which for this class is QDialog.
+    setObjectName("TForm7");
+    setStyleSheet("QDialog#TForm7 { border: 1px solid palette(dark); }");
 
     auto* title = new QLabel(kTitle, this);
     title->setObjectName("Title");
@@ -69,8 +73,10 @@ TForm7::TForm7(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWind
     auto* picture = new QLabel(this);
     picture->setObjectName("Picture");
     picture->setPixmap(QPixmap::fromImage(aboutPicture()));
-    // One pixel wider than the box on each side: the patch runs off both edges.
-    picture->setGeometry((kWidth - kPictureWidth) / 2, 30, kPictureWidth, kPictureHeight);
+    // The picture is two pixels wider than the box: it shows centred inside
+    // the frame, its outermost columns cut, and the patch runs off both edges.
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setGeometry(1, 30, kWidth - 2, kPictureHeight);
 
     auto* credit = new QLabel(kCredit, this);
     credit->setObjectName("Credit");

@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QToolButton>
+#include <algorithm>
 
 #include "app/FileDropWidget.h"
 #include "app/QtPrinter.h"
@@ -18,6 +19,7 @@
 #include "edit/Creation.h"
 #include "edit/EditTool.h"
 #include "edit/SelectionTools.h"
+#include "edit/StatusLine.h"
 #include "io/DocumentCommands.h"
 #include "io/Printer.h"
 #include "io/Printing.h"
@@ -35,7 +37,11 @@ constexpr int kClientHeight = 415;
 constexpr int kSpeedBarHeight = 29;
 constexpr int kProgressHeight = 11;
 constexpr int kStatusHeight = 18;
-constexpr int kPanelWidth = 150;
+constexpr int kPanelWidth = 150;  // the least width of every status panel
+// The right end of the speed bar's last button, and a margin after it.
+constexpr int kSpeedBarEnd = 4 + 3 * 8 + 10 * 25 + 4;
+// The least height of view left between the speed bar and the progress bar.
+constexpr int kMinViewHeight = 50;
 constexpr int kPaletteWidth = 55;
 
 // The client area: the view under all of it, the speed bar along the top,
@@ -44,12 +50,37 @@ class ClientArea : public QWidget {
 public:
     using QWidget::QWidget;
     std::function<void()> onResize;
+    std::function<void()> onFontChange;
 
 protected:
     void resizeEvent(QResizeEvent*) override {
         if (onResize) onResize();
     }
+    void changeEvent(QEvent* event) override {
+        QWidget::changeEvent(event);
+        if (event->type() == QEvent::FontChange && onFontChange) onFontChange();
+    }
 };
+
+// The width a status panel needs to show `text` whole: a label of the same
+// frame and font measures it, frame, margin and indent included.
+int panelWidthFor(const QLabel& panel, const QString& text) {
+    QLabel probe(text);
+    probe.setFont(panel.font());
+    probe.setFrameStyle(panel.frameStyle());
+    probe.setTextFormat(Qt::PlainText);
+    return std::max(kPanelWidth, probe.sizeHint().width());
+}
+
+// The widest "shapes:%d contour:%d" the tables can show: both counts with
+// five digits (the shape table holds 15000), each the widest digit.
+QString widestCounts(const QFontMetrics& metrics) {
+    QChar widest = u'0';
+    for (char16_t d = u'1'; d <= u'9'; ++d)
+        if (metrics.horizontalAdvance(QChar(d)) > metrics.horizontalAdvance(widest)) widest = QChar(d);
+    const QString digits(5, widest);
+    return QStringLiteral("shapes:%1 contour:%2").arg(digits, digits);
+}
 
 }  // namespace
 
@@ -74,8 +105,13 @@ TForm1::TForm1(ModalUi& ui) : ui_(ui) {
     buildMenus();
 
     client_->resize(kClientWidth, kClientHeight);
+    measureStatusPanels();
     layoutClient();
     client->onResize = [this] { layoutClient(); };
+    client->onFontChange = [this] {
+        measureStatusPanels();
+        layoutClient();
+    };
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
@@ -164,9 +200,27 @@ void TForm1::layoutClient() {
     speedBar_->setGeometry(0, 0, w, kSpeedBarHeight);
     parts_.progress->setGeometry(0, h - kStatusHeight - kProgressHeight, w, kProgressHeight);
     statusLine_->setGeometry(0, h - kStatusHeight, w, kStatusHeight);
+    // Panels 0 and 1 as wide as their longest texts, panel 2 the rest.
+    const int w0 = panelWidths_[0], w1 = panelWidths_[1];
+    parts_.panels[0]->setGeometry(0, 0, w0, kStatusHeight);
+    parts_.panels[1]->setGeometry(w0, 0, w1, kStatusHeight);
+    parts_.panels[2]->setGeometry(w0 + w1, 0, std::max(0, w - w0 - w1), kStatusHeight);
     speedBar_->raise();
     parts_.progress->raise();
     statusLine_->raise();
+}
+
+void TForm1::measureStatusPanels() {
+    const QLabel& counts = *parts_.panels[0];
+    panelWidths_[0] = panelWidthFor(counts, widestCounts(counts.fontMetrics()));
+    panelWidths_[1] = kPanelWidth;
+    for (int tool = 0; tool < 8; ++tool) {
+        const QString text = QString::fromLatin1(toolStatusText(static_cast<ToolMode>(tool)));
+        panelWidths_[1] = std::max(panelWidths_[1], panelWidthFor(*parts_.panels[1], text));
+    }
+    // The speed bar whole, and the status line with panel 2 at its least.
+    const int width = std::max(kSpeedBarEnd, panelWidths_[0] + panelWidths_[1] + kPanelWidth);
+    client_->setMinimumSize(width, kSpeedBarHeight + kMinViewHeight + kProgressHeight + kStatusHeight);
 }
 
 void TForm1::buildStatusLine(QWidget* strip) {

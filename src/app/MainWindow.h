@@ -62,6 +62,9 @@ private:
     void buildSpeedBar(QWidget* bar);
     void buildStatusLine(QWidget* strip);
     void layoutClient();
+    // Widths of status panels 0 and 1 for their longest texts at the current
+    // font, and the client's minimum size that keeps the bars whole.
+    void measureStatusPanels();
     QAction* addItem(QMenu* menu, const QString& caption, std::function<void()> command);
     // Runs a command, then shows what it drew.
     void run(const std::function<void()>& command);
@@ -80,6 +83,7 @@ private:
     FileDropTarget dropper_;
     FileDropWidget* dropGlue_ = nullptr;
     bool shownOnce_ = false;
+    int panelWidths_[2] = {150, 150};
 };
 
 }  // namespace rho

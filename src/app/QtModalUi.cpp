@@ -15,6 +15,9 @@ std::optional<FileChoice> runFileDialog(QWidget* parent, const FileDialogRequest
     QFileDialog dialog(parent, QString::fromStdString(request.title));
     const QStringList filters = QtModalUi::nameFilters(request.filter);
     dialog.setNameFilters(filters);
+    // Each entry shows its description alone, as the caller wrote it ("penrose
+    // tiling(*.rho)"); the pattern after it still chooses the files.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (!request.defaultExt.empty()) dialog.setDefaultSuffix(QString::fromStdString(request.defaultExt));

@@ -42,7 +42,7 @@ Answer SetEditorShell::messageBox(const std::string& text, Buttons buttons) {
     return ui_.messageBox(window_, text, buttons);
 }
 
-// File and colour dialogs are the main window's, as the editor shares them.
+// File dialogs are the main window's, as the editor shares them.
 std::optional<FileChoice> SetEditorShell::openFileDialog(const FileDialogRequest& request) {
     return ui_.openFileDialog(mainWindow_ ? mainWindow_.data() : window_, request);
 }
@@ -51,9 +51,8 @@ std::optional<FileChoice> SetEditorShell::saveFileDialog(const FileDialogRequest
     return ui_.saveFileDialog(mainWindow_ ? mainWindow_.data() : window_, request);
 }
 
-std::optional<Color> SetEditorShell::colorDialog(Color initial) {
-    return ui_.colorDialog(mainWindow_ ? mainWindow_.data() : window_, initial);
-}
+// The colour dialog belongs to the editor, so that it opens over it.
+std::optional<Color> SetEditorShell::colorDialog(Color initial) { return ui_.colorDialog(window_, initial); }
 
 void SetEditorShell::setStatusPanels(std::string_view shapes, std::string_view tool, std::string_view) {
     if (panels[0]) panels[0]->setText(QString::fromUtf8(shapes.data(), static_cast<qsizetype>(shapes.size())));

@@ -69,10 +69,18 @@ public:
     Swatch(QWidget* parent, const QString& hint) : QFrame(parent) {
         setFixedSize(25, 25);
         setToolTip(hint);
+        setAccessibleName(hint);
     }
     // A style sheet, since tool bar styles paint over a palette's background.
-    void showColor(Color c) {
+    void paint(Color c) {
         setStyleSheet(QString("QFrame { background-color: %1; border: 1px solid gray; }").arg(toQColor(c).name()));
+    }
+    // A colour taken: painted, and named by the hint ("%d-%d-%d"); the
+    // accessible name keeps naming the swatch, its description the colour.
+    void showColor(Color c) {
+        paint(c);
+        setToolTip(QString::fromStdString(colorHint(c)));
+        setAccessibleDescription(toolTip());
     }
 
 protected:
@@ -107,16 +115,8 @@ TForm4::TForm4(Tiling& t, Shell& mainShell, ModalUi& ui, QWidget* mainWindow)
     auto run = [this, &p](const Handler& h) {
         h(p.editor);
         p.shell.restoreChecks();
-        if (p.editor.currentLineColor != p.shownLine) {
-            p.shownLine = p.editor.currentLineColor;
-            p.lineSwatch->showColor(p.shownLine);
-            p.lineSwatch->setToolTip(QString::fromStdString(colorHint(p.shownLine)));
-        }
-        if (p.editor.currentFillColor != p.shownFill) {
-            p.shownFill = p.editor.currentFillColor;
-            p.fillSwatch->showColor(p.shownFill);
-            p.fillSwatch->setToolTip(QString::fromStdString(colorHint(p.shownFill)));
-        }
+        if (p.editor.currentLineColor != p.shownLine) p.lineSwatch->showColor(p.shownLine = p.editor.currentLineColor);
+        if (p.editor.currentFillColor != p.shownFill) p.fillSwatch->showColor(p.shownFill = p.editor.currentFillColor);
         p.area->update();
     };
     auto item = [&](QMenu* menu, const char* caption, Handler h, bool checkable = false) {
@@ -129,6 +129,7 @@ TForm4::TForm4(Tiling& t, Shell& mainShell, ModalUi& ui, QWidget* mainWindow)
     auto button = [&](QToolBar* bar, const char* hint, Handler h, bool checkable, QButtonGroup* group = nullptr) {
         auto* b = new QToolButton(bar);
         b->setToolTip(QString::fromUtf8(hint));
+        b->setAccessibleName(b->toolTip());
         b->setIcon(setEditorIcon(QString::fromUtf8(hint)));
         b->setCheckable(checkable);
         b->setAutoRaise(true);
@@ -196,12 +197,22 @@ TForm4::TForm4(Tiling& t, Shell& mainShell, ModalUi& ui, QWidget* mainWindow)
         button(left, kEditorToolHints[k], [k](SetEditor& ed) { selectEditorTool(ed, k); }, true, tools);
     p.lineSwatch = new Swatch(left, "line color");
     p.fillSwatch = new Swatch(left, "polygon color");
-    p.lineSwatch->showColor(p.shownLine);
-    p.fillSwatch->showColor(p.shownFill);
+    p.lineSwatch->paint(p.shownLine);
+    p.fillSwatch->paint(p.shownFill);
     left->addWidget(p.lineSwatch);
     left->addWidget(p.fillSwatch);
-    p.lineSwatch->onPress = [run](MouseButton b) { run([b](SetEditor& ed) { Shape1MouseDown(ed, b); }); };
-    p.fillSwatch->onPress = [run](MouseButton b) { run([b](SetEditor& ed) { Shape2MouseDown(ed, b); }); };
+    // A colour taken shows in the swatch's hint even when it equals the one
+    // the swatch had.
+    p.lineSwatch->onPress = [run, &p](MouseButton b) {
+        bool took = false;
+        run([b, &took](SetEditor& ed) { took = Shape1MouseDown(ed, b); });
+        if (took) p.lineSwatch->showColor(p.shownLine);
+    };
+    p.fillSwatch->onPress = [run, &p](MouseButton b) {
+        bool took = false;
+        run([b, &took](SetEditor& ed) { took = Shape2MouseDown(ed, b); });
+        if (took) p.fillSwatch->showColor(p.shownFill);
+    };
 
     for (int k = 0; k < 2; ++k) {
         shell.panels[k] = new QLabel(this);

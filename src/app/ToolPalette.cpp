@@ -1,6 +1,7 @@
 #include "app/ToolPalette.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -168,6 +169,11 @@ TForm2::TForm2(Tiling& t, Shell& shell, ModalUi& ui, QWidget* mainWindow)
 }
 
 TForm2::~TForm2() { delete parts_; }
+
+void TForm2::closeEvent(QCloseEvent* event) {
+    if (event->spontaneous()) event->ignore();
+    else event->accept();
+}
 
 void TForm2::FormCreate() {
     Parts& p = *parts_;

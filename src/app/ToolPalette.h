@@ -17,6 +17,12 @@ public:
     TForm2(Tiling& t, Shell& shell, ModalUi& ui, QWidget* mainWindow);
     ~TForm2() override;
 
+protected:
+    // The window manager's close is ignored: without the palette no tool
+    // could be chosen. A close from the program (the main window closing)
+    // hides it as usual.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     // Builds the buttons and swatches: "edit" down, the current colour marked.
     void FormCreate();

@@ -180,20 +180,24 @@ void shapetransfer1Click(SetEditor& e) {
     setChanged(e);
 }
 
-void Shape1MouseDown(SetEditor& e, MouseButton button) {
+bool Shape1MouseDown(SetEditor& e, MouseButton button) {
     if (button != MouseButton::Left) {
         e.currentLineColor = e.currentFillColor;
-        return;
+        return true;
     }
-    if (const auto c = e.shell.colorDialog(e.currentLineColor)) e.currentLineColor = *c;
+    const auto c = e.shell.colorDialog(e.currentLineColor);
+    if (c) e.currentLineColor = *c;
+    return c.has_value();
 }
 
-void Shape2MouseDown(SetEditor& e, MouseButton button) {
+bool Shape2MouseDown(SetEditor& e, MouseButton button) {
     if (button != MouseButton::Left) {
         e.currentFillColor = e.currentLineColor;
-        return;
+        return true;
     }
-    if (const auto c = e.shell.colorDialog(e.currentFillColor)) e.currentFillColor = *c;
+    const auto c = e.shell.colorDialog(e.currentFillColor);
+    if (c) e.currentFillColor = *c;
+    return c.has_value();
 }
 
 bool FormCloseQuery(SetEditor& e) { return mayDiscard(e); }

@@ -27,9 +27,10 @@ void clearlargeshape1Click(SetEditor& e);  // "clear all shapes"
 void shapetransfer1Click(SetEditor& e);
 
 // Colour swatches: the left button opens the colour dialog, the others copy
-// the other swatch's colour.
-void Shape1MouseDown(SetEditor& e, MouseButton button);  // line colour
-void Shape2MouseDown(SetEditor& e, MouseButton button);  // polygon colour
+// the other swatch's colour. True when the swatch took a colour, even the
+// one it had; false when the dialog was cancelled.
+bool Shape1MouseDown(SetEditor& e, MouseButton button);  // line colour
+bool Shape2MouseDown(SetEditor& e, MouseButton button);  // polygon colour
 
 // Whether the window may close: asks "Do you want save current set?" when
 // the set was modified; only No lets it close.
