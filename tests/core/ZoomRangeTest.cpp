@@ -85,21 +85,23 @@ TEST_F(ZoomRange, EveryZoomCommandStopsAtTheEndsOfTheRange) {
 }
 
 TEST_F(ZoomRange, OrigoMoveThatWouldLeaveTheDoublesChangesNothing) {
-    t.shapes[++t.shapeLast] = TileShape{1.0, 2.0, kLargeShape, 0, 1};
-    t.shapes[++t.shapeLast] = TileShape{DBL_MAX, -5.0, kSmallShape, 3, -2};
-    t.contour[++t.contourLast] = ContourVertex{{1, 1}, 3.0, DBL_MAX};
-    t.modified = 0;
-    const auto before = std::make_unique<Tiling>(t);
-    ASSERT_EQ(before->shapeLast, 1);
-    const int redraws = shell.recording.count("rectangle");
     // A zoom no command reaches any more: world x under pixel 0 is -2.9e302,
     // which pushes DBL_MAX past the largest double; zoom 0 makes every move
-    // infinite or NaN.
-    for (const double zoom : {1e-300, 0.0}) {
-        t.zoom = zoom;
-        OrigoBoxTool(t, shell).press(MouseButton::Right, 0, 0);
-        EXPECT_EQ(tilingText(t), tilingText(*before)) << zoom;
-        EXPECT_EQ(std::tuple(t.modified, shell.recording.count("rectangle")), std::tuple(0, redraws));
+    // infinite or NaN. The far point is a shape, then a contour point.
+    for (const bool farShape : {true, false}) {
+        for (const double zoom : {1e-300, 0.0}) {
+            t.shapeLast = t.contourLast = -1;
+            t.shapes[++t.shapeLast] = TileShape{1.0, 2.0, kLargeShape, 0, 1};
+            t.shapes[++t.shapeLast] = TileShape{farShape ? DBL_MAX : 4.0, -5.0, kSmallShape, 3, -2};
+            t.contour[++t.contourLast] = ContourVertex{{1, 1}, 3.0, farShape ? 6.0 : DBL_MAX};
+            t.modified = 0;
+            const std::string before = tilingText(t);
+            const int redraws = shell.recording.count("rectangle");
+            t.zoom = zoom;
+            OrigoBoxTool(t, shell).press(MouseButton::Right, 0, 0);
+            EXPECT_EQ(tilingText(t), before) << farShape << zoom;
+            EXPECT_EQ(std::tuple(t.modified, shell.recording.count("rectangle")), std::tuple(0, redraws));
+        }
     }
 }
 
