@@ -148,6 +148,9 @@ TForm1::TForm1(ModalUi& ui) : ui_(ui) {
     v.onRelease = [this](MouseButton b, int px, int py) {
         if (MouseTool* tool = currentTool()) run([&] { tool->release(b, px, py); });
     };
+    v.onWheel = [this](int notches, int px, int py) {
+        run([&] { wheelZoom(*tiling_, *shell_, notches, px, py); });
+    };
     v.onResize = [this] {
         // A resize to the size the view already has (the first show) has
         // nothing to move and the buffer already holds the picture.

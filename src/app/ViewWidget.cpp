@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <optional>
 
 namespace rho {
@@ -80,6 +81,20 @@ void ViewWidget::mouseReleaseEvent(QMouseEvent* event) {
     const auto button = toolButton(event->button());
     if (!button || !onRelease) return;
     onRelease(*button, pixel(event->position().x()), pixel(event->position().y()));
+}
+
+void ViewWidget::wheelEvent(QWheelEvent* event) {
+    if (!onWheel) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // One notch is 120 eighths of a degree; finer wheels add up to notches.
+    constexpr int kNotch = QWheelEvent::DefaultDeltasPerStep;
+    wheelRest_ += event->angleDelta().y();
+    const int notches = wheelRest_ / kNotch;
+    wheelRest_ -= notches * kNotch;
+    if (notches != 0) onWheel(notches, pixel(event->position().x()), pixel(event->position().y()));
 }
 
 }  // namespace rho

@@ -27,6 +27,8 @@ public:
     std::function<void(MouseButton, int, int)> onPress;
     std::function<void(int, int)> onMove;
     std::function<void(MouseButton, int, int)> onRelease;
+    // Whole wheel notches (positive away from the user) at a client position.
+    std::function<void(int, int, int)> onWheel;
     // After the buffer took the new client size.
     std::function<void()> onResize;
     // After a paint event has shown the buffer.
@@ -38,12 +40,15 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void fitBuffer();
 
     QImage image_;
     std::unique_ptr<QtSurface> surface_;
+    // Wheel turn not yet making a whole notch (fine-grained wheels and pads).
+    int wheelRest_ = 0;
 };
 
 }  // namespace rho

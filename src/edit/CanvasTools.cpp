@@ -1,6 +1,7 @@
 #include "edit/CanvasTools.h"
 
 #include <charconv>
+#include <cmath>
 #include <string>
 
 #include "edit/StatusLine.h"
@@ -51,7 +52,8 @@ void ColorizeTool::press(MouseButton button, int x, int y) {
 // -------------------------------------------------------------------- zoom
 
 void ZoomTool::press(MouseButton button, int x, int y) {
-    t_.zoom *= button == MouseButton::Left ? kToolZoomIn : kToolZoomOut;
+    // At the end of the zoom range the click only brings its spot to the centre.
+    t_.zoom = boundedZoom(t_.zoom, t_.zoom * (button == MouseButton::Left ? kToolZoomIn : kToolZoomOut));
     // The zoom scales about the world origin's pixel; moving the origin by
     // the pointer's offset from the centre brings the clicked spot there.
     t_.viewOriginX -= x - t_.halfWidth;
@@ -88,8 +90,22 @@ void OrigoBoxTool::press(MouseButton button, int x, int y) {
     }
 }
 
+namespace {
+
+// A point moved by -w keeps finite coordinates.
+bool staysFinite(double x, double y, const Point2& w) { return std::isfinite(x - w.x) && std::isfinite(y - w.y); }
+
+}  // namespace
+
 void OrigoBoxTool::moveOrigin(int x, int y) {
     const Point2 w = windowToWorld(t_, x, y);
+    // A move that would push a coordinate past the range of a double (a file
+    // with points near it) is refused as a whole: infinite or NaN
+    // coordinates could never be saved and read again.
+    for (int i = 0; i <= t_.shapeLast; ++i)
+        if (!staysFinite(t_.shapes[i].x, t_.shapes[i].y, w)) return;
+    for (int i = 0; i <= t_.contourLast; ++i)
+        if (!staysFinite(t_.contour[i].x, t_.contour[i].y, w)) return;
     for (int i = 0; i <= t_.shapeLast; ++i) {
         t_.shapes[i].x -= w.x;
         t_.shapes[i].y -= w.y;

@@ -21,8 +21,8 @@ private:
     Shell& shell_;
 };
 
-// Left click zooms in, any other button zooms out; the clicked point moves
-// to the centre of the window.
+// Left click zooms in, any other button zooms out, within the zoom range;
+// the clicked point moves to the centre of the window.
 class ZoomTool : public MouseTool {
 public:
     ZoomTool(Tiling& t, Shell& shell) : t_(t), shell_(shell) {}

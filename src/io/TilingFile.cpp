@@ -80,6 +80,13 @@ std::size_t formatTables(const Tiling& t, Shell* progress, char* out) {
 
 // ---------------------------------------------------------------- reading
 
+// Values no tiling can hold: every later stage (corners, drawing, export)
+// relies on these ranges. Reals are checked finite as they are read.
+bool fieldsInRange(const TileShape& s) {
+    return (s.kind == kSmallShape || s.kind == kLargeShape) && s.angle >= 0 && s.angle <= 9 && s.color != 0 &&
+           s.color >= -(kPaletteSize - 1) && s.color <= kPaletteSize - 1;
+}
+
 // The tables of a file being read; kept apart from the document until the
 // whole file has been accepted, so that a refused file leaves the document
 // exactly as it was. One GUI thread reads files, one at a time.
@@ -100,11 +107,7 @@ bool parseTilingText(std::string_view text, TilingTables& out, Shell* progress) 
         if (!in.readReal(s.x) || !in.readReal(s.y) || !in.readInt(s.kind) || !in.readInt(s.angle) ||
             !in.readInt(s.color))
             return false;
-        // Values no tiling can hold: every later stage (corners, drawing,
-        // export) relies on these ranges.
-        if ((s.kind != kSmallShape && s.kind != kLargeShape) || s.angle < 0 || s.angle > 9 || s.color == 0 ||
-            s.color < -(kPaletteSize - 1) || s.color > kPaletteSize - 1)
-            return false;
+        if (!fieldsInRange(s)) return false;
     }
 
     if (!in.readInt(out.contourLast) || out.contourLast < -1 || out.contourLast >= kMaxContour) return false;
@@ -122,6 +125,18 @@ bool parseTilingText(std::string_view text, TilingTables& out, Shell* progress) 
     return in.atEnd();
 }
 
+bool readableTables(const Tiling& t) {
+    if (t.shapeLast < -1 || t.shapeLast >= kMaxShapes || t.contourLast < -1 || t.contourLast >= kMaxContour)
+        return false;
+    for (int i = 0; i <= t.shapeLast; ++i) {
+        const TileShape& s = t.shapes[i];
+        if (!std::isfinite(s.x) || !std::isfinite(s.y) || !fieldsInRange(s)) return false;
+    }
+    for (int i = 0; i <= t.contourLast; ++i)
+        if (!std::isfinite(t.contour[i].x) || !std::isfinite(t.contour[i].y)) return false;
+    return true;
+}
+
 std::string tilingText(const Tiling& t) {
     std::unique_ptr<char[]> buffer(new char[textCapacity(t)]);
     return std::string(buffer.get(), formatTables(t, nullptr, buffer.get()));
@@ -129,6 +144,10 @@ std::string tilingText(const Tiling& t) {
 
 bool writeTiling(Tiling& t, Shell& shell, const std::string& path) {
     announce(t, shell, "saving file");
+    if (!readableTables(t)) {
+        shell.messageBox("Error writing file", Buttons::OkCancel);
+        return false;
+    }
 
     AtomicFile file;
     if (!openForSaving(file, shell, path)) return false;

@@ -61,13 +61,20 @@ struct TilingTables {
 // progress bar follows the records read.
 bool parseTilingText(std::string_view text, TilingTables& out, Shell* progress = nullptr);
 
+// True when the reader would take every record of the document's tables:
+// counts within the capacities, finite coordinates and every shape's kind,
+// angle and colour in their ranges. The writer refuses any other document,
+// so that a saved file always opens again.
+bool readableTables(const Tiling& t);
+
 // The complete file text of the document's two tables.
 std::string tilingText(const Tiling& t);
 
 // Writes the document to `path`: into a new file beside it, which replaces
 // `path` only once every byte is written. Status text "saving file" while it
 // works, "idle" after. On failure shows "Can not create file" (when the file
-// cannot be made) and "Error writing file", leaves the status text
+// cannot be made) and "Error writing file" (also alone, touching no file,
+// for tables the reader would refuse), leaves the status text
 // "saving file" and any previous file at `path` as it was, and returns false.
 bool writeTiling(Tiling& t, Shell& shell, const std::string& path);
 

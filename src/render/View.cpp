@@ -1,5 +1,7 @@
 #include "render/View.h"
 
+#include <cmath>
+
 #include "geometry/Geometry.h"
 #include "geometry/MatrixStack.h"
 #include "render/Renderer.h"
@@ -44,7 +46,24 @@ Pixel worldToPixel(double x, double y) {
     return {toPixel(wx), toPixel(wy)};
 }
 
+double boundedZoom(double current, double next) {
+    return next >= kMinZoom && next <= kMaxZoom ? next : current;
+}
+
 namespace {
+
+double zoomedIn(double zoom) { return boundedZoom(zoom, zoom * 1.2); }
+double zoomedOut(double zoom) { return boundedZoom(zoom, static_cast<double>(zoom * kZoomOutFactor)); }
+
+// View origins are kept on a grid of 1/65536 pixel. Every other change of
+// the origin (scroll, zoom tool, resize, recentre) moves it by whole or half
+// pixels, so it stays on the grid; a wheel step rounds to it, which is far
+// below a pixel, and so a step in and a step out about the same pixel give
+// back the very same origin and picture, not one a rounding error away.
+double onOriginGrid(double v) {
+    constexpr double kGrid = 65536.0;
+    return std::nearbyint(v * kGrid) / kGrid;
+}
 
 void setZoom(Tiling& t, Shell& shell, double zoom) {
     t.zoom = zoom;
@@ -71,10 +90,8 @@ void selectCornersInside(Tiling& t, int left, int top, int right, int bottom) {
 
 }  // namespace
 
-void zoomin1Click(Tiling& t, Shell& shell) { setZoom(t, shell, t.zoom * 1.2); }
-void zoomout1Click(Tiling& t, Shell& shell) {
-    setZoom(t, shell, static_cast<double>(t.zoom * kZoomOutFactor));
-}
+void zoomin1Click(Tiling& t, Shell& shell) { setZoom(t, shell, zoomedIn(t.zoom)); }
+void zoomout1Click(Tiling& t, Shell& shell) { setZoom(t, shell, zoomedOut(t.zoom)); }
 void zoomto111Click(Tiling& t, Shell& shell) { setZoom(t, shell, 1.0); }
 void N411Click(Tiling& t, Shell& shell) { setZoom(t, shell, 4.0); }
 void N311Click(Tiling& t, Shell& shell) { setZoom(t, shell, 3.0); }
@@ -87,6 +104,22 @@ void N141Click(Tiling& t, Shell& shell) { setZoom(t, shell, 0.25); }
 void recentre1Click(Tiling& t, Shell& shell) {
     t.viewOriginX = t.halfWidth;
     t.viewOriginY = t.halfHeight;
+    applyView(t);
+    redrawView(t, shell);
+}
+
+void wheelZoom(Tiling& t, Shell& shell, int notches, int px, int py) {
+    if (t.captured == 1 || notches == 0) return;
+    for (int n = 0; n < std::abs(notches); ++n) {
+        const double zoom = notches > 0 ? zoomedIn(t.zoom) : zoomedOut(t.zoom);
+        if (zoom == t.zoom) break;
+        // The pointer's world point w = (p - origin) / zoom must map to p
+        // again: origin' = p - w * zoom' = p + (origin - p) * (zoom' / zoom).
+        const double ratio = zoom / t.zoom;
+        t.viewOriginX = onOriginGrid(px + (t.viewOriginX - px) * ratio);
+        t.viewOriginY = onOriginGrid(py + (t.viewOriginY - py) * ratio);
+        t.zoom = zoom;
+    }
     applyView(t);
     redrawView(t, shell);
 }

@@ -13,6 +13,18 @@ class Shell;
 // Zoom-out factor: an extended constant just above 5/6.
 constexpr long double kZoomOutFactor = 0.8333333333333333642L;
 
+// The zoom never leaves [kMinZoom, kMaxZoom]: at 1/1024 the window shows
+// more than a million world units, at 1024 a rhomb's side is 40960 pixels
+// and the file's six decimals are finer than a pixel. Within the range
+// every world point under a window pixel, and the view origin, stay finite.
+constexpr double kMinZoom = 1.0 / 1024.0;
+constexpr double kMaxZoom = 1024.0;
+
+// `next` when it lies within the zoom range, otherwise `current`: a zoom
+// step that would leave the range is not taken, so the zoom stays on the
+// steps of the commands and a step in and a step out still cancel.
+double boundedZoom(double current, double next);
+
 // Current matrix := translate(view origin) x scale(zoom).
 void applyView(const Tiling& t);
 
@@ -39,6 +51,10 @@ void N121Click(Tiling& t, Shell& shell);
 void N131Click(Tiling& t, Shell& shell);
 void N141Click(Tiling& t, Shell& shell);
 void recentre1Click(Tiling& t, Shell& shell);
+// Mouse wheel: `notches` steps of "zoom in" (positive) or "zoom out"
+// (negative) about window pixel (px, py); the world point under that pixel
+// stays under it. Ignored while a tool drags (the captured flag is 1).
+void wheelZoom(Tiling& t, Shell& shell, int notches, int px, int py);
 void redraw1Click(Tiling& t, Shell& shell);
 // The view's client area changed to the shell's current client size; the
 // world point at the centre stays at the centre.

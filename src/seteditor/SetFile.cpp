@@ -38,9 +38,10 @@ void appendTriple(std::string& out, uint32_t color) {
 // A design that broke its limits is written within them, so that the file
 // can always be read back.
 int objectCount(const SetDrawing& d) { return std::clamp(d.count, 0, kSetDrawingObjects); }
+int lastPointWritten(const SetObject& o) { return std::clamp(o.lastPoint, 0, kSetObjectPoints - 1); }
 
 void appendObject(std::string& out, const SetObject& o) {
-    const int last = std::clamp(o.lastPoint, 0, kSetObjectPoints - 1);
+    const int last = lastPointWritten(o);
     appendInt(out, last);
     out += ' ';
     appendInt(out, o.objectKind);
@@ -83,6 +84,17 @@ bool parseObject(NumberCursor& in, SetObject& o) {
 
 }  // namespace
 
+bool readableDesign(const SetDesign& design) {
+    for (const SetDrawing* d : {&design.small, &design.large})
+        for (int j = 0; j < objectCount(*d); ++j) {
+            const SetObject& o = d->objects[j];
+            if (o.objectKind < 0 || o.objectKind > 2) return false;
+            for (int k = 0; k <= lastPointWritten(o); ++k)
+                if (!std::isfinite(o.points[k].x) || !std::isfinite(o.points[k].y)) return false;
+        }
+    return true;
+}
+
 std::string setFileText(const SetDesign& design) {
     std::string out;
     appendInt(out, kSetFileMagic);
@@ -118,6 +130,7 @@ SetParse parseSetText(std::string_view text, SetDesign& out) {
 }
 
 bool writeSet(const SetDesign& design, const std::string& path, Shell& shell) {
+    if (!readableDesign(design)) return false;
     AtomicFile file;
     if (!file.open(path)) {
         shell.messageBox("Can not create file", Buttons::OkCancel);

@@ -33,10 +33,15 @@ enum class SetParse {
 // last counted object is ignored. `out` is written only when the result is Ok.
 SetParse parseSetText(std::string_view text, SetDesign& out);
 
+// True when the reader would take every object the writer writes: kinds
+// 0..2 and finite coordinates.
+bool readableDesign(const SetDesign& design);
+
 // Writes `design` to `path` in full or not at all. Shows "Can not create
 // file" and returns false when the file cannot be made; returns false
-// without a message of its own when a later step fails (the save commands
-// follow every failure with "Error writing file").
+// without a message of its own when a later step fails or the design is not
+// readable, touching no file then (the save commands follow every failure
+// with "Error writing file").
 bool writeSet(const SetDesign& design, const std::string& path, Shell& shell);
 
 // Replaces `design` with the file's contents only when the whole file was
