@@ -1,5 +1,8 @@
-// Feeds every file of the given folders to the whole-road check, as the
-// fuzzer would, in an ordinary build: the kept corpus stays a regression test.
+// Feeds every file of the given folders to a fuzz target's entry point, as
+// the fuzzer would, in an ordinary build: a kept corpus stays a regression
+// test. Linked with the target's entry file.
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -7,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "WholeRoad.h"
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 int main(int argc, char** argv) {
     int files = 0;
@@ -20,7 +23,7 @@ int main(int argc, char** argv) {
             const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
             std::printf("%s\n", path.filename().c_str());
             std::fflush(stdout);
-            rho::fuzz::wholeRoad(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
             ++files;
         }
     }

@@ -33,9 +33,9 @@ Point2 windowToWorld(const Tiling& t, int mx, int my) {
 int toPixel(double v) {
     // Truncation toward zero; values beyond any surface are held at a bound
     // far outside it, so the conversion never overflows an int.
-    constexpr double kLimit = 1 << 24;
-    if (!(v > -kLimit)) return v != v ? 0 : -(1 << 24);
-    if (v > kLimit) return 1 << 24;
+    constexpr int kBound = static_cast<int>(kPixelLimit);
+    if (!(v > -kPixelLimit)) return v != v ? 0 : -kBound;
+    if (v > kPixelLimit) return kBound;
     return static_cast<int>(v);
 }
 

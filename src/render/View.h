@@ -37,7 +37,10 @@ struct Pixel {
     int y = 0;
 };
 Pixel worldToPixel(double x, double y);
-// A window coordinate to a pixel: truncated toward zero, held within +-2^24.
+// The bound that pixel coordinates are held within: far outside any
+// surface, and small enough that no difference of two overflows an int.
+constexpr double kPixelLimit = 16777216.0;  // 2^24
+// A window coordinate to a pixel: truncated toward zero, held within +-kPixelLimit.
 int toPixel(double v);
 
 void zoomin1Click(Tiling& t, Shell& shell);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "geometry/MatrixStack.h"
+#include "render/PixelClip.h"
 #include "render/Surface.h"
 #include "seteditor/SetEditor.h"
 #include "tiling/Shell.h"
@@ -53,20 +54,18 @@ void drawObjects(SetEditor& e, Surface& s) {
     s.setStrokeColor(0x000000);
     for (int k = 0; k < d.count; ++k) {
         const SetObject& o = d.objects[k];
-        PixelPoint pts[kSetObjectPoints];
+        Point2 pts[kSetObjectPoints];
         const int n = o.objectKind == 0 ? 2 : o.lastPoint + 1;
-        for (int p = 0; p < n; ++p) {
-            Point2 out;
-            m.transformPoint(o.points[p].x, o.points[p].y, out.x, out.y);
-            pts[p] = truncated(out);
-        }
+        for (int p = 0; p < n; ++p) m.transformPoint(o.points[p].x, o.points[p].y, pts[p].x, pts[p].y);
+        // A point may lie any distance away: lines and polygons are cut to
+        // the pixel range before their points become ints.
         s.setStrokeColor(o.lineColor);
         if (o.objectKind == 2) {
             s.setBrushColor(o.fillColor);
-            s.polygon(pts, n);
+            const std::vector<PixelPoint> polygon = clippedPolygonPixels(pts, n);
+            if (!polygon.empty()) s.polygon(polygon.data(), static_cast<int>(polygon.size()));
         } else {
-            s.moveTo(pts[0].x, pts[0].y);
-            for (int p = 1; p < n; ++p) s.lineTo(pts[p].x, pts[p].y);
+            strokeClippedPolyline(s, pts, n);
         }
     }
     m.popMatrix();

@@ -40,26 +40,35 @@ MergeOutcome checkMerge(const MatchList& m, const ContourVertex corners[4], int 
     for (int p = 0; p < m.count; ++p) {
         if (++perCorner[m.pairs[p].corner] > 1) return MergeOutcome::Ambiguous;
     }
-    // Sum each matched point's sectors with every corner that met it.
+    // Sum each matched point's sectors with every corner that met it; count
+    // the points that the sums close, each once.
+    int closed = 0;
     for (int p = 0; p < m.count; ++p) {
         const ContourVertex& point = pointAt(m.pairs[p].point);
         int sums[kSectors];
         for (int k = 0; k < kSectors; ++k) sums[k] = point.sectors[k];
+        bool firstPairOfPoint = true;
         for (int q = 0; q < m.count; ++q) {
             if (m.pairs[q].point != m.pairs[p].point) continue;
+            if (q < p) firstPairOfPoint = false;
             const ContourVertex& corner = corners[m.pairs[q].corner];
             for (int k = 0; k < kSectors; ++k) sums[k] += corner.sectors[k];
         }
+        int total = 0;
         for (int k = 0; k < kSectors; ++k) {
             if (sums[k] > 1) return MergeOutcome::Overlap;
+            total += sums[k];
         }
+        if (firstPairOfPoint && total >= kSectors) ++closed;
     }
     int appended = 0;
     for (int j = 0; j < 4; ++j) {
         matched[j] = perCorner[j] > 0;
         if (!matched[j]) ++appended;
     }
-    if (liveCount + appended > kMaxContour) return MergeOutcome::Full;
+    // The closed points leave before the new ones come, so a merge may end
+    // with the table exactly full.
+    if (liveCount - closed + appended > kMaxContour) return MergeOutcome::Full;
     return MergeOutcome::Merged;
 }
 
@@ -187,11 +196,14 @@ MergeOutcome mergeIntoContourOutcome(Tiling& t) {
     if (r != MergeOutcome::Merged) return r;
 
     for (int p = 0; p < m.count; ++p) addSectors(t.contour[m.pairs[p].point], t.cornerScratch[m.pairs[p].corner]);
-    for (int j = 0; j < 4; ++j) {
-        if (!matched[j]) t.contour[++t.contourLast] = pointFromCorner(t.cornerScratch[j]);
-    }
+    // Closed points go first, to make room. A new point covers at most four
+    // sectors and never closes, so the table ends as if the new points had
+    // been appended before the closed ones were taken out.
     for (int c = t.contourLast; c >= 0; --c) {
         if (sectorSum(t.contour[c]) >= kSectors) removePoint(t, c);
+    }
+    for (int j = 0; j < 4; ++j) {
+        if (!matched[j]) t.contour[++t.contourLast] = pointFromCorner(t.cornerScratch[j]);
     }
     return r;
 }
