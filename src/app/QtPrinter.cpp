@@ -87,6 +87,9 @@ Surface* QtPrinter::beginJob() {
         pdf_.reset();
         return nullptr;
     }
+    // The page is its printable area: a PDF page would show the shapes
+    // beyond it on the margins, which a printer leaves blank.
+    page->setClipRect(0, 0, page->width(), page->height());
     page_ = std::move(page);
     return page_.get();
 }

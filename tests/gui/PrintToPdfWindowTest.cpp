@@ -70,10 +70,12 @@ TEST_F(PrintToPdfWindow, PageSetupDialogTurnsThePageAndTheBoxFollows) {
 // The whole job from the "print" button: the box centred on a red large
 // shape, so the page's centre pixel shows its fill; the frame along the
 // edges of the printable area, which the page's margins place on the paper.
+// A second shape lies across the page's left edge: the margin stays blank.
 TEST_F(PrintToPdfWindow, PrintButtonWritesTheChosenPdfFile) {
     test::TempDir dir("rho-print-window");
     const std::string pdf = dir / "tiling.pdf";
     t.shapes[++t.shapeLast] = TileShape{0.0, 0.0, kLargeShape, 0, 4};
+    t.shapes[++t.shapeLast] = TileShape{-50.0, -60.0, kLargeShape, 0, 4};
     t.box = BoundingBox{-50.0, -50.0 / t.pageAspect, 100.0, 100.0 / t.pageAspect};
     t.printColor = 1;
     ui.saveChoices.push_back(FileChoice{pdf, 1});
@@ -93,6 +95,9 @@ TEST_F(PrintToPdfWindow, PrintButtonWritesTheChosenPdfFile) {
     const QPoint left(area.left(), area.center().y()), top(area.center().x(), area.top());
     EXPECT_EQ(std::tuple(at(left), at(left + QPoint(3, 0)), at(left - QPoint(3, 0)), at(top), at(top + QPoint(0, 3))),
               std::tuple(0u, 0xffffffu, 0xffffffu, 0u, 0xffffffu));
+    const int row = area.top() + static_cast<int>(area.width() / 100.0 * (-60.0 - t.box.y));
+    EXPECT_EQ(std::tuple(at({area.left() - 3, row}), at({area.left(), row}), at({area.left() + 3, row})),
+              std::tuple(0xffffffu, 0u, 0xff0000u));
 
     // Cancelled: nothing is written over the file.
     const auto written = std::filesystem::last_write_time(pdf);
