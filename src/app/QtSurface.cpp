@@ -245,6 +245,16 @@ void QtSurface::clearClip() {
     stateDirty_ = true;
 }
 
+void QtSurface::drawImage(int x, int y, const QImage& picture) {
+    QPainter& p = painter();
+    if (!p.isActive()) return;
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.setRenderHint(QPainter::LosslessImageRendering);
+    p.drawImage(QPoint(x, y), picture);
+    p.restore();
+}
+
 int QtSurface::width() const { return device_ ? device_->width() : image_.width(); }
 int QtSurface::height() const { return device_ ? device_->height() : image_.height(); }
 

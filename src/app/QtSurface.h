@@ -53,6 +53,10 @@ public:
     // sends the page); false when the device reported a failure.
     bool flush();
     QImage& image() { return image_; }
+    // Puts `picture` on the surface pixel for pixel, its top-left corner at
+    // (x, y), without lossy compression where the device compresses
+    // pictures (a PDF page).
+    void drawImage(int x, int y, const QImage& picture);
 
 private:
     QPainter& painter();

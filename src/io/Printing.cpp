@@ -2,6 +2,7 @@
 
 #include "edit/StatusLine.h"
 #include "geometry/MatrixStack.h"
+#include "io/PrintRaster.h"
 #include "io/Printer.h"
 #include "render/Renderer.h"
 #include "render/Surface.h"
@@ -64,6 +65,8 @@ void printTiling(Tiling& t, Shell& shell, Printer& printer) {
         shell.messageBox(kCanNotPrint, Buttons::Ok);
         return;
     }
+    // A printer that writes a file asks for it first; cancelling prints nothing.
+    if (!printer.chooseOutput()) return;
     announce(t, shell, "printing...");
 
     const int pageWidth = printer.pageWidth();
@@ -84,9 +87,16 @@ void printTiling(Tiling& t, Shell& shell, Printer& printer) {
     page->setStrokeWidth(t.shapeLineWidth);
     const int mode = t.printColor == 1 ? kNormal : kOutline;
     shell.setProgressRange(0, t.shapeLast);
-    for (int i = 0; i <= t.shapeLast; ++i) {
-        shell.setProgressPosition(i);
-        drawShape(t, shell, *page, t.shapes[i], mode);
+    bool drawn = true;
+    if (t.decoration == 1 && t.antialiased == 1) {
+        // Antialiased lines darken the pixels they read, which a page does
+        // not keep: these shapes go onto the page as pictures.
+        drawn = printShapesInRasters(t, shell, printer, pageWidth, pageHeight, s, mode);
+    } else {
+        for (int i = 0; i <= t.shapeLast; ++i) {
+            shell.setProgressPosition(i);
+            drawShape(t, shell, *page, t.shapes[i], mode);
+        }
     }
     if (t.printBoundingBox == 1) {
         page->setStrokeColor(0x000000);
@@ -97,7 +107,7 @@ void printTiling(Tiling& t, Shell& shell, Printer& printer) {
         page->lineTo(0, pageHeight - 1);
         page->lineTo(0, 0);
     }
-    const bool sent = printer.endJob();
+    const bool sent = printer.endJob() && drawn;
     finishJob(t, shell);
     if (!sent) shell.messageBox(kCanNotPrint, Buttons::Ok);
 }

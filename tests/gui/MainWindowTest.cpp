@@ -222,6 +222,7 @@ TEST_F(MainWindow, ZoomToolClickZoomsInAndBringsThePointToTheCentre) {
 }
 
 TEST_F(MainWindow, OrigoToolDrawsTheBoundingBoxByDragging) {
+    t.ratioMode = 0;  // free proportions, whatever printer the machine has
     chooseTool("origo & bounding box");
     EXPECT_EQ(t.displayBoundingBox, 1);
     mouse(QEvent::MouseButtonPress, Qt::LeftButton, {300, 200});

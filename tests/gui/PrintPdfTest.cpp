@@ -1,14 +1,15 @@
-// One real print job: the Qt printer writes a PDF page, which pdftoppm
-// turns back into pixels.
+// Real print jobs: the Qt printer writes a PDF page into the file chosen in
+// the save dialog, which pdftoppm turns back into pixels.
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPageLayout>
 #include <QPrinter>
-#include <cstdlib>
+#include <filesystem>
 
 #include "app/QtPrinter.h"
 #include "edit/Creation.h"
+#include "gui/PdfPages.h"
 #include "io/Printing.h"
 #include "support/FakeShell.h"
 #include "support/TempDir.h"
@@ -18,55 +19,143 @@
 namespace rho {
 namespace {
 
-// A 200 x 150 point page without margins at 72 pixels per inch, so that a
-// printer pixel is a point; the box is twice the page, a scale of 0.5. Both
-// shapes have vertical sides at angle 0, so the row through their centres,
-// 0.5 (130 + 20) = 75, crosses outline, fill, outline at their leftmost and
-// rightmost corner columns; the frame runs along the outermost pixels.
-TEST(PrintPdf, PageShowsFilledShapesAndTheFrameAtTheirPixels) {
-    test::TempDir dir("rho-print-pdf");
+constexpr QRgb kBlack = 0x000000, kWhite = 0xffffff, kGrey = 0xc8c8c8, kRed = 0xff0000, kBlue = 0x0000ff;
+
+// A PDF writer with a 200 x 150 point page without margins at 72 pixels per
+// inch, so that a printer pixel is a point.
+struct PrintPdf : ::testing::Test {
+    test::TempDir dir{"rho-print-pdf"};
     test::ScriptedModalUi ui;
     test::FakeShell shell;
-    auto qprinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    qprinter->setOutputFormat(QPrinter::PdfFormat);
-    qprinter->setOutputFileName(QString::fromStdString(dir / "page.pdf"));
-    qprinter->setResolution(72);
-    qprinter->setPageLayout(QPageLayout(QPageSize(QSizeF(200, 150), QPageSize::Point, {}, QPageSize::ExactMatch),
-                                        QPageLayout::Portrait, QMarginsF()));
-    QtPrinter printer(std::move(qprinter), ui, nullptr);
-    printer.setupDialog();  // through the scripted answers: cancelled, never blocking
-    EXPECT_EQ(std::tuple(ui.dialogTitles.size(), printer.installed()), std::tuple(1u, true));
-    auto t = createTiling(shell, PrinterState{true, 200.0 / 150.0});
+    std::unique_ptr<QtPrinter> printer;
+    std::unique_ptr<Tiling> t = createTiling(shell, PrinterState{true, 200.0 / 150.0});
+
+    void SetUp() override {
+        auto qprinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        qprinter->setOutputFormat(QPrinter::PdfFormat);
+        qprinter->setResolution(72);
+        qprinter->setPageLayout(QPageLayout(QPageSize(QSizeF(200, 150), QPageSize::Point, {}, QPageSize::ExactMatch),
+                                            QPageLayout::Portrait, QMarginsF()));
+        printer = std::make_unique<QtPrinter>(std::move(qprinter), ui, nullptr);
+    }
+    std::string pdf() const { return dir / "page.pdf"; }
+    // Prints into page.pdf, chosen in the save dialog, and reads it back at
+    // `zoom` rendered pixels per printer pixel.
+    QImage print(int zoom = 1) {
+        ui.saveChoices.push_back(FileChoice{pdf(), 1});
+        printTiling(*t, shell, *printer);
+        EXPECT_TRUE(shell.messages.empty());
+        const QImage page = test::readPdfPage(pdf(), 72 * zoom);
+        EXPECT_EQ(page.size(), QSize(200 * zoom, 150 * zoom));
+        return page;
+    }
+    static QRgb at(const QImage& page, int x, int y) { return page.pixel(x, y) & 0xffffff; }
+    // Printer pixel (x, y) of a page read back at four times its resolution,
+    // where pictures come out without smoothing: the colour of its 4 x 4
+    // block, or kMixed when the block is not of one colour.
+    static constexpr QRgb kMixed = 0x1000000;
+    static QRgb block(const QImage& page, int x, int y) {
+        const QRgb c = at(page, 4 * x, 4 * y);
+        for (int i = 0; i < 16; ++i)
+            if (at(page, 4 * x + i % 4, 4 * y + i / 4) != c) return kMixed;
+        return c;
+    }
+};
+
+// The box is twice the page, a scale of 0.5. Both shapes have vertical
+// sides at angle 0, so the row through their centres, 0.5 (130 + 20) = 75,
+// crosses outline, fill, outline at their leftmost and rightmost corner
+// columns; the frame runs along the outermost pixels.
+TEST_F(PrintPdf, PageShowsFilledShapesAndTheFrameAtTheirPixels) {
+    printer->setupDialog();  // through the scripted answers: cancelled, never blocking
+    EXPECT_EQ(std::tuple(ui.dialogTitles.size(), printer->installed()), std::tuple(1u, true));
     t->box = BoundingBox{-10, -20, 400, 300};
     t->printColor = 1;
     t->shapes[++t->shapeLast] = TileShape{110, 130, kLargeShape, 0, 4};  // red
     t->shapes[++t->shapeLast] = TileShape{270, 130, kSmallShape, 0, 8};  // blue
-    printTiling(*t, shell, printer);
-    ASSERT_TRUE(shell.messages.empty());
-    const std::string command = "pdftoppm -r 72 -aa no -aaVector no -png -singlefile '" + (dir / "page.pdf") + "' '" +
-                                (dir / "page") + "'";
-    ASSERT_EQ(std::system(command.c_str()), 0);
-    const QImage page = QImage(QString::fromStdString(dir / "page.png")).convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(page.size(), QSize(200, 150));
+    const QImage page = print();
+    ASSERT_EQ(ui.fileRequests.size(), 1u);
+    const FileDialogRequest& asked = ui.fileRequests[0];
+    EXPECT_EQ(std::tuple(asked.title, asked.filter, asked.defaultExt, asked.confirmOverwrite),
+              std::tuple("print to PDF file", "PDF document|*.pdf", "pdf", true));
 
-    auto at = [&page](int x, int y) { return page.pixel(x, y) & 0xffffff; };
-    constexpr QRgb kBlack = 0x000000, kWhite = 0xffffff;
     for (int x = 1; x < 199; ++x)
-        ASSERT_EQ(std::tuple(at(x, 0), at(x, 1), at(x, 148), at(x, 149)), std::tuple(kBlack, kWhite, kWhite, kBlack)) << x;
+        ASSERT_EQ(std::tuple(at(page, x, 0), at(page, x, 1), at(page, x, 148), at(page, x, 149)),
+                  std::tuple(kBlack, kWhite, kWhite, kBlack))
+            << x;
     for (int y = 1; y < 149; ++y)
-        ASSERT_EQ(std::tuple(at(0, y), at(1, y), at(198, y), at(199, y)), std::tuple(kBlack, kWhite, kWhite, kBlack)) << y;
+        ASSERT_EQ(std::tuple(at(page, 0, y), at(page, 1, y), at(page, 198, y), at(page, 199, y)),
+                  std::tuple(kBlack, kWhite, kWhite, kBlack))
+            << y;
     const struct {
         double centreX, halfWidth;  // world units from the centre to a vertical side
         QRgb fill;
-    } shapes[] = {{110, 20 * 0.9510565162951535, 0xff0000}, {270, 20 * 0.5877852522924731, 0x0000ff}};
+    } shapes[] = {{110, 20 * 0.9510565162951535, kRed}, {270, 20 * 0.5877852522924731, 0x0000ff}};
     for (const auto& s : shapes) {
         const int left = static_cast<int>(0.5 * (s.centreX - s.halfWidth + 10));
         const int right = static_cast<int>(0.5 * (s.centreX + s.halfWidth + 10));
-        EXPECT_EQ(std::tuple(at(left - 1, 75), at(left, 75), at(left + 1, 75), at(right - 1, 75), at(right, 75),
-                             at(right + 1, 75)),
+        EXPECT_EQ(std::tuple(at(page, left - 1, 75), at(page, left, 75), at(page, left + 1, 75),
+                             at(page, right - 1, 75), at(page, right, 75), at(page, right + 1, 75)),
                   std::tuple(kWhite, kBlack, s.fill, s.fill, kBlack, kWhite))
             << s.centreX;
     }
+    EXPECT_EQ(shell.statusHistory.back(), "idle");
+}
+
+// Cancelling the save dialog prints nothing and says nothing; a file that
+// cannot be made is reported and nothing is left behind.
+TEST_F(PrintPdf, CancelledOrUnwritableFileChoicePrintsNothing) {
+    t->shapes[++t->shapeLast] = TileShape{0, 0, kLargeShape, 0, 4};
+    printTiling(*t, shell, *printer);
+    EXPECT_EQ(std::tuple(ui.fileRequests.size(), shell.messages.size(), shell.statusHistory.size()),
+              std::tuple(1u, 0u, 0u));
+
+    ui.saveChoices.push_back(FileChoice{dir / "missing/page.pdf", 1});
+    printTiling(*t, shell, *printer);
+    ASSERT_EQ(shell.messages.size(), 1u);
+    EXPECT_EQ(std::tuple(shell.messages[0].text, shell.statusHistory.back(), std::filesystem::exists(dir / "missing")),
+              std::tuple("Can not print", "idle", false));
+}
+
+// Shown as a set, a large shape at page (100, 75) (a scale of 1) carries a
+// red line from (-10, 0) to (10, 0) over a blue rectangle with a black
+// edge. The plain path draws the line red, end pixels included; the
+// antialiased path, which reads back the pixels it darkens, draws the
+// rectangle white and the line as 21 dots: black along the row, grey 200
+// one row off, white two rows off. (pdftoppm smooths a picture drawn at its
+// own resolution, so that page is read back at four times the resolution.)
+TEST_F(PrintPdf, DecorationLinesPrintWithAndWithoutAntialiasing) {
+    t->box = BoundingBox{0, 0, 200, 150};
+    t->decoration = 1;
+    t->printColor = 1;
+    t->shapes[++t->shapeLast] = TileShape{100, 75, kLargeShape, 0, 4};
+    SetDrawing& large = t->set.large;
+    large.objects[0] = SetObject{2, 3, 0, 0xff0000, {{-30, -20}, {30, -20}, {30, 20}, {-30, 20}}};
+    large.objects[1] = SetObject{0, 1, 0x0000ff, 0, {{-10, 0}, {10, 0}}};
+    large.count = 2;
+
+    const QImage plain = print();
+    for (int x = 90; x <= 110; ++x)
+        EXPECT_EQ(std::tuple(at(plain, x, 74), at(plain, x, 75), at(plain, x, 76)), std::tuple(kBlue, kRed, kBlue))
+            << x;
+    EXPECT_EQ(std::tuple(at(plain, 89, 75), at(plain, 111, 75)), std::tuple(kBlue, kBlue));
+    EXPECT_EQ(std::tuple(at(plain, 70, 55), at(plain, 71, 56), at(plain, 69, 54)), std::tuple(kBlack, kBlue, kWhite));
+
+    t->antialiased = 1;
+    const QImage smooth = print(4);
+    for (int x = 90; x <= 110; ++x)
+        EXPECT_EQ(std::tuple(block(smooth, x, 73), block(smooth, x, 74), block(smooth, x, 75), block(smooth, x, 76),
+                             block(smooth, x, 77)),
+                  std::tuple(kWhite, kGrey, kBlack, kGrey, kWhite))
+            << x;
+    // The rectangle is white inside and edged by antialiased lines: black on
+    // its corner pixel (70, 55), grey 200 on either side of its top edge.
+    EXPECT_EQ(std::tuple(block(smooth, 85, 54), block(smooth, 85, 55), block(smooth, 85, 56), block(smooth, 73, 58)),
+              std::tuple(kGrey, kBlack, kGrey, kWhite));
+    EXPECT_EQ(block(smooth, 70, 55), kBlack);
+    // The frame, a hairline at this resolution, is drawn over the picture.
+    EXPECT_EQ(std::tuple(at(smooth, 0, 300), at(smooth, 1, 300), at(smooth, 400, 0), at(smooth, 400, 1)),
+              std::tuple(kBlack, kWhite, kBlack, kWhite));
 }
 
 }  // namespace
