@@ -13,6 +13,7 @@
 #include "app/FileDropWidget.h"
 #include "app/QtPrinter.h"
 #include "app/QtShell.h"
+#include "app/SetEditorWindow.h"
 #include "app/ToolPalette.h"
 #include "app/ViewWidget.h"
 #include "edit/CanvasTools.h"
@@ -250,8 +251,18 @@ void TForm1::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // An open set editor closes first, through its own question: a set the
+    // user keeps keeps both windows open.
+    for (TForm4* editor : findChildren<TForm4*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (editor->isVisible() && !editor->close()) {
+            event->ignore();
+            return;
+        }
+    }
     event->accept();
-    if (palette_) palette_->close();
+    // The palette goes with the window; it is hidden rather than closed, as
+    // it lives as long as the window object.
+    if (palette_) palette_->hide();
     if (onClosed) onClosed();
 }
 

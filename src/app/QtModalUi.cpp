@@ -43,16 +43,20 @@ QStringList QtModalUi::nameFilters(const std::string& filter) {
 Answer QtModalUi::messageBox(QWidget* parent, const std::string& text, Buttons buttons) {
     QMessageBox::StandardButtons set = QMessageBox::Ok;
     if (buttons == Buttons::OkCancel) set = QMessageBox::Ok | QMessageBox::Cancel;
-    if (buttons == Buttons::YesNo) set = QMessageBox::Yes | QMessageBox::No;
+    if (asksYesNo(buttons)) set = QMessageBox::Yes | QMessageBox::No;
     QMessageBox box(QMessageBox::NoIcon, kMessageCaption, QString::fromStdString(text), set, parent);
-    switch (box.exec()) {
-        case QMessageBox::Cancel: return Answer::Cancel;
-        case QMessageBox::Yes: return Answer::Yes;
-        case QMessageBox::No: return Answer::No;
-        // A box closed without a button keeps the user's work: for the
-        // unsaved-work questions that is Yes, which abandons the command.
-        default: return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
-    }
+    // Left to itself the box lets Escape and its close box press No, which
+    // would throw away unsaved work; they press the answer that keeps it.
+    const Answer keeps = buttons == Buttons::YesNo ? Answer::Yes : Answer::No;
+    if (asksYesNo(buttons)) box.setEscapeButton(box.button(keeps == Answer::Yes ? QMessageBox::Yes : QMessageBox::No));
+    box.exec();
+    const QAbstractButton* pressed = box.clickedButton();
+    if (pressed && pressed == box.button(QMessageBox::Yes)) return Answer::Yes;
+    if (pressed && pressed == box.button(QMessageBox::No)) return Answer::No;
+    if (pressed && pressed == box.button(QMessageBox::Cancel)) return Answer::Cancel;
+    if (pressed && pressed == box.button(QMessageBox::Ok)) return Answer::Ok;
+    // Closed without any button (rejected from outside): the safe answer.
+    return asksYesNo(buttons) ? keeps : Answer::Ok;
 }
 
 std::optional<FileChoice> QtModalUi::openFileDialog(QWidget* parent, const FileDialogRequest& request) {

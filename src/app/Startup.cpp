@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QFile>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPalette>
 #include <QToolTip>
@@ -57,10 +58,24 @@ void reportFirstPaint(TForm1& window) {
         const auto now = std::chrono::system_clock::now().time_since_epoch();
         std::printf("first paint %lld\n",
                     static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+        std::printf("caption %s\n", window.windowTitle().toLocal8Bit().constData());
+        std::printf("%s\n", window.statusPanel(0)->text().toLocal8Bit().constData());
         std::fflush(stdout);
         QApplication::exit(0);
     };
 }
+
+}  // namespace
+
+void prepareWindow(TForm1& window, const QStringList& args) {
+    // Ends the event loop and nothing else: the window has already closed
+    // the set editor, and asking the other windows to close again would
+    // repeat their questions.
+    window.onClosed = [] { QCoreApplication::exit(0); };
+    if (args.size() > 1) openStartupFile(window.tiling(), window.shell(), localPath(args[1]));
+}
+
+namespace {
 
 int runWindow(QApplication& app) {
     // Tool-tip hints on the button-face colour.
@@ -71,9 +86,7 @@ int runWindow(QApplication& app) {
 
     QtModalUi ui;
     TForm1 window(ui);
-    window.onClosed = [] { QApplication::quit(); };
-    const QStringList args = QApplication::arguments();
-    if (args.size() > 1) openStartupFile(window.tiling(), window.shell(), localPath(args[1]));
+    prepareWindow(window, QApplication::arguments());
     if (qEnvironmentVariableIsSet("RHO_FIRST_PAINT_EXIT")) reportFirstPaint(window);
     window.show();
     return app.exec();

@@ -20,7 +20,7 @@ public:
 
     Answer messageBox(const std::string& text, Buttons buttons) override {
         messages.push_back(text);
-        return buttons == Buttons::YesNo ? yesNoAnswer : Answer::Ok;
+        return asksYesNo(buttons) ? yesNoAnswer : Answer::Ok;
     }
     std::optional<FileChoice> openFileDialog(const FileDialogRequest&) override { return std::nullopt; }
     std::optional<FileChoice> saveFileDialog(const FileDialogRequest&) override { return std::nullopt; }

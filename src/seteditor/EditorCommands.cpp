@@ -134,14 +134,14 @@ void editsmallshape1Click(SetEditor& e) { switchShape(e, 0); }
 void editlargeshape1Click(SetEditor& e) { switchShape(e, 1); }
 
 void clearsmallshape1Click(SetEditor& e) {
-    if (e.shell.messageBox("Do you really want clear this shape?", Buttons::YesNo) != Answer::Yes) return;
+    if (e.shell.messageBox("Do you really want clear this shape?", Buttons::YesNoSafeNo) != Answer::Yes) return;
     abandonPending(e);
     e.workingDrawing.count = 0;
     FormPaint(e);
 }
 
 void clearlargeshape1Click(SetEditor& e) {
-    if (e.shell.messageBox("Do you really want clear all?", Buttons::YesNo) != Answer::Yes) return;
+    if (e.shell.messageBox("Do you really want clear all?", Buttons::YesNoSafeNo) != Answer::Yes) return;
     abandonPending(e);
     e.workingDrawing.count = 0;
     e.t.set.small.count = 0;

@@ -18,8 +18,16 @@ class Surface;
 // Caption of every message box of the program.
 inline constexpr const char* kMessageCaption = "rho 2.0 ";
 
-enum class Buttons { Ok, OkCancel, YesNo };
+// Yes and No come in two kinds, told apart by the answer that keeps the
+// user's work; a box closed without a button (Escape, its close box) gives
+// that answer:
+//   YesNo        the unsaved-work questions, where Yes stops the command so
+//                that the user can save first: Yes keeps the work;
+//   YesNoSafeNo  the questions whose Yes throws work away ("clear"): No.
+enum class Buttons { Ok, OkCancel, YesNo, YesNoSafeNo };
 enum class Answer { Ok, Cancel, Yes, No };
+
+inline bool asksYesNo(Buttons buttons) { return buttons == Buttons::YesNo || buttons == Buttons::YesNoSafeNo; }
 
 struct FileDialogRequest {
     std::string title;

@@ -32,7 +32,7 @@ public:
     Answer messageBox(QWidget*, const std::string& text, Buttons buttons) override {
         messages.push_back(text);
         if (!answers.empty()) return pop(answers);
-        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+        return asksYesNo(buttons) ? Answer::Yes : Answer::Ok;
     }
     std::optional<FileChoice> openFileDialog(QWidget*, const FileDialogRequest& request) override {
         fileRequests.push_back(request);

@@ -35,7 +35,7 @@ Answer FakeShell::messageBox(const std::string& text, Buttons buttons) {
         answers.pop_front();
         return a;
     }
-    return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    return asksYesNo(buttons) ? Answer::Yes : Answer::Ok;
 }
 
 std::optional<FileChoice> FakeShell::openFileDialog(const FileDialogRequest& request) {
