@@ -59,8 +59,8 @@ TEST_F(SurfaceAtScale2, LinesAndOutlinesAreOneDevicePixelWide) {
     s.rectangle(0, 28, 32, 40);
     std::vector<int> hatched;
     for (int x = 1; x < 63; ++x)
-        if (at(x, 60) == 0xff0000u) hatched.push_back(x);
-    EXPECT_EQ(hatched, (std::vector<int>{4, 12, 20, 28, 36, 44, 52, 60}));
+        if (at(x, 58) == 0xff0000u) hatched.push_back(x);
+    EXPECT_EQ(hatched, (std::vector<int>{6, 10, 22, 26, 38, 42, 54, 58}));
 }
 
 TEST_F(SurfaceAtScale2, PixelsAreBlocksAndFloodFillStopsAtCrispLines) {
