@@ -1,11 +1,14 @@
 #include "app/Glyphs.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPolygonF>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace rho {
 
@@ -90,13 +93,8 @@ void drawSetEditor(QPainter& p) {
     p.drawLine(QPointF(6.5, 19), QPointF(8, 17));
 }
 
-}  // namespace
-
-QIcon speedButtonGlyph(const QString& hint) {
-    QPixmap pixmap(kGlyph, kGlyph);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
+// The picture of the speed button with this hint.
+void drawSpeedButtonGlyph(QPainter& p, const QString& hint) {
     p.setPen(QPen(Qt::black, 1));
     if (hint == "new tile") {
         drawPage(p);
@@ -123,8 +121,33 @@ QIcon speedButtonGlyph(const QString& hint) {
     } else if (hint == "set editor...") {
         drawSetEditor(p);
     }
-    p.end();
-    return QIcon(pixmap);
+}
+
+}  // namespace
+
+QIcon paintedIcon(int size, const std::function<void(QPainter&)>& draw) {
+    std::vector<qreal> ratios{1.0, 2.0};
+    if (qGuiApp) ratios.push_back(qGuiApp->devicePixelRatio());
+    QIcon icon;
+    std::vector<int> made;  // device sizes already in the icon
+    for (const qreal ratio : ratios) {
+        const int device = static_cast<int>(std::ceil(size * ratio - 1e-6));
+        if (ratio < 1.0 || std::find(made.begin(), made.end(), device) != made.end()) continue;
+        made.push_back(device);
+        QPixmap pixmap(device, device);
+        pixmap.setDevicePixelRatio(ratio);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);  // scaled by the pixmap's ratio: `draw` works in icon pixels
+        p.setRenderHint(QPainter::Antialiasing);
+        draw(p);
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+QIcon speedButtonGlyph(const QString& hint) {
+    return paintedIcon(kGlyph, [&hint](QPainter& p) { drawSpeedButtonGlyph(p, hint); });
 }
 
 QImage applicationIcon(int size) {

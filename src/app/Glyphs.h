@@ -5,8 +5,16 @@
 #include <QIcon>
 #include <QImage>
 #include <QString>
+#include <functional>
+
+class QPainter;
 
 namespace rho {
+
+// An icon `size` pixels square that `draw` paints (antialiased) in those
+// pixels, with a pixmap for device pixel ratio 1, for 2 and for the screens
+// in use, so that its edges stay sharp on high-density screens.
+QIcon paintedIcon(int size, const std::function<void(QPainter&)>& draw);
 
 // Glyph of the speed button with this hint ("new tile", "open", ...); a
 // blank glyph for an unknown hint.

@@ -159,6 +159,7 @@ TForm1::TForm1(ModalUi& ui) : ui_(ui) {
             return;
         run([this] { FormResize(*tiling_, *shell_); });
     };
+    v.onRescale = [this] { run([this] { FormPaint(*tiling_, *shell_); }); };
 
     dropper_.OnDrop = [this](FileDropTarget& target) { run([&] { Dropper1Drop(*tiling_, *shell_, target); }); };
     dropGlue_ = new FileDropWidget(this, dropper_);

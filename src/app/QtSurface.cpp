@@ -2,10 +2,13 @@
 
 #include <QPoint>
 
-#include "render/PixelRaster.h"
 #include <QPolygon>
 #include <algorithm>
+#include <climits>
+#include <cmath>
 #include <vector>
+
+#include "render/PixelRaster.h"
 
 namespace rho {
 
@@ -20,7 +23,21 @@ namespace {
 QRgb toQRgb(Color c) { return qRgb(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff); }
 }  // namespace
 
-QtSurface::QtSurface(QImage& image) : image_(image) {}
+int bufferScale(qreal devicePixelRatio) {
+    // A ratio a rounding error below a whole number counts as that number.
+    const int whole = static_cast<int>(std::floor(devicePixelRatio + 1e-6));
+    return std::clamp(whole, 1, 8);
+}
+
+QImage backBuffer(QSize size, int scale) {
+    QImage image(std::max(size.width(), 1) * scale, std::max(size.height(), 1) * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::white);
+    return image;
+}
+
+QtSurface::QtSurface(QImage& image)
+    : image_(image), scale_(std::max(1, static_cast<int>(std::lround(image.devicePixelRatio())))) {}
 
 QtSurface::QtSurface(QPaintDevice& device) : image_(noImage_), device_(&device) {}
 
@@ -104,6 +121,22 @@ void QtSurface::moveTo(int x, int y) {
     penY_ = y;
 }
 
+int QtSurface::device(int v) const {
+    if (scale_ == 1) return v;
+    // Coordinates reach the surface clamped to about 2^24; anything beyond
+    // 2^30 is far outside every image and only has to stay there.
+    const long long d = static_cast<long long>(v) * scale_;
+    return static_cast<int>(std::clamp<long long>(d, -(1LL << 30), 1LL << 30));
+}
+
+QRect QtSurface::deviceArea() const {
+    QRect area = image_.rect();
+    if (clipped_)
+        area &= QRect(QPoint(device(clip_.left()), device(clip_.top())),
+                      QPoint(device(clip_.right() + 1) - 1, device(clip_.bottom() + 1) - 1));
+    return area;
+}
+
 PixelBuffer QtSurface::buffer() {
     flush();
     PixelBuffer b;
@@ -111,8 +144,7 @@ PixelBuffer QtSurface::buffer() {
     b.width = image_.width();
     b.height = image_.height();
     b.stride = static_cast<int>(image_.bytesPerLine() / 4);
-    QRect area = image_.rect();
-    if (clipped_) area &= clip_;
+    const QRect area = deviceArea();
     b.clipLeft = area.left();
     b.clipTop = area.top();
     b.clipRight = area.right() + 1;
@@ -126,7 +158,8 @@ bool QtSurface::rasterizes() const { return !device_ && strokeWidth_ <= 1; }
 void QtSurface::lineTo(int x, int y) {
     if (rasterizes()) {
         PixelBuffer b = buffer();
-        rasterLine(b, penX_, penY_, x, y, RasterPen{toQRgb(strokeColor_), strokeMode_ == StrokeMode::NotXor});
+        rasterLine(b, device(penX_), device(penY_), device(x), device(y),
+                   RasterPen{toQRgb(strokeColor_), strokeMode_ == StrokeMode::NotXor});
     } else {
         // The flat cap leaves out the end pixel, as the one-pixel lines do.
         painter().drawLine(penX_, penY_, x, y);
@@ -139,8 +172,20 @@ void QtSurface::polygon(const PixelPoint* points, int count) {
     if (count <= 0) return;
     if (rasterizes()) {
         PixelBuffer b = buffer();
-        rasterPolygon(b, points, count, RasterPen{toQRgb(strokeColor_), strokeMode_ == StrokeMode::NotXor},
-                      RasterBrush{brushStyle_, toQRgb(brushColor_), strokeMode_ == StrokeMode::NotXor});
+        PixelPoint scaled[32];
+        std::vector<PixelPoint> scaledHeap;
+        const PixelPoint* pts = points;
+        if (scale_ > 1) {
+            PixelPoint* out = scaled;
+            if (count > 32) {
+                scaledHeap.resize(static_cast<size_t>(count));
+                out = scaledHeap.data();
+            }
+            for (int i = 0; i < count; ++i) out[i] = {device(points[i].x), device(points[i].y)};
+            pts = out;
+        }
+        rasterPolygon(b, pts, count, RasterPen{toQRgb(strokeColor_), strokeMode_ == StrokeMode::NotXor},
+                      RasterBrush{brushStyle_, toQRgb(brushColor_), strokeMode_ == StrokeMode::NotXor, scale_});
         return;
     }
     QPoint buffer[32];
@@ -162,8 +207,9 @@ void QtSurface::rectangle(int x1, int y1, int x2, int y2) {
     if (right - left < 1 || bottom - top < 1) return;
     if (rasterizes()) {
         PixelBuffer b = buffer();
-        rasterRectangle(b, left, top, right, bottom, RasterPen{toQRgb(strokeColor_), strokeMode_ == StrokeMode::NotXor},
-                        RasterBrush{brushStyle_, toQRgb(brushColor_), strokeMode_ == StrokeMode::NotXor});
+        rasterRectangle(b, device(left), device(top), device(right), device(bottom),
+                        RasterPen{toQRgb(strokeColor_), strokeMode_ == StrokeMode::NotXor},
+                        RasterBrush{brushStyle_, toQRgb(brushColor_), strokeMode_ == StrokeMode::NotXor, scale_});
         return;
     }
     // A one-pixel pen outlines columns left..right-1 and rows top..bottom-1.
@@ -171,9 +217,9 @@ void QtSurface::rectangle(int x1, int y1, int x2, int y2) {
 }
 
 Color QtSurface::pixel(int x, int y) const {
-    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return 0;
-    const auto* line = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
-    return fromQRgb(line[x]);
+    if (x < 0 || y < 0 || x >= width() || y >= height()) return 0;
+    const auto* line = reinterpret_cast<const QRgb*>(image_.constScanLine(y * scale_));
+    return fromQRgb(line[x * scale_]);
 }
 
 void QtSurface::setPixel(int x, int y, Color color) {
@@ -185,18 +231,33 @@ void QtSurface::setPixel(int x, int y, Color color) {
         stateDirty_ = true;
         return;
     }
-    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
+    if (x < 0 || y < 0 || x >= width() || y >= height()) return;
     if (clipped_ && !clip_.contains(x, y)) return;
     flush();
-    auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
-    line[x] = toQRgb(color);
+    const QRgb value = toQRgb(color);
+    for (int row = y * scale_; row < (y + 1) * scale_; ++row) {
+        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(row));
+        std::fill(line + x * scale_, line + (x + 1) * scale_, value);
+    }
+}
+
+void QtSurface::setLineEnd(int x, int y, Color color) {
+    if (device_ || scale_ == 1) {
+        setPixel(x, y, color);
+        return;
+    }
+    if (x < 0 || y < 0 || x >= width() || y >= height()) return;
+    if (clipped_ && !clip_.contains(x, y)) return;
+    flush();
+    reinterpret_cast<QRgb*>(image_.scanLine(y * scale_))[x * scale_] = toQRgb(color);
 }
 
 void QtSurface::floodFill(int x, int y, Color fill) {
-    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
+    if (x < 0 || y < 0 || x >= width() || y >= height()) return;
     flush();
-    QRect area = image_.rect();
-    if (clipped_) area &= clip_;
+    const QRect area = deviceArea();
+    x *= scale_;
+    y *= scale_;
     if (!area.contains(x, y)) return;
     const QRgb target = reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x] | 0xff000000u;
     const QRgb replacement = toQRgb(fill);
@@ -255,12 +316,12 @@ void QtSurface::drawImage(int x, int y, const QImage& picture) {
     p.restore();
 }
 
-int QtSurface::width() const { return device_ ? device_->width() : image_.width(); }
-int QtSurface::height() const { return device_ ? device_->height() : image_.height(); }
+int QtSurface::width() const { return device_ ? device_->width() : image_.width() / scale_; }
+int QtSurface::height() const { return device_ ? device_->height() : image_.height() / scale_; }
 
 PixelRows QtSurface::pixelRows() {
     const PixelBuffer b = buffer();
-    return PixelRows{b.bits, b.stride, b.clipLeft, b.clipTop, b.clipRight, b.clipBottom};
+    return PixelRows{b.bits, b.stride, b.clipLeft, b.clipTop, b.clipRight, b.clipBottom, scale_};
 }
 
 }  // namespace rho

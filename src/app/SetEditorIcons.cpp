@@ -2,8 +2,9 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 #include <QPolygonF>
+
+#include "app/Glyphs.h"
 
 namespace rho {
 
@@ -81,13 +82,7 @@ void draw(QPainter& p, const QString& hint) {
 }  // namespace
 
 QIcon setEditorIcon(const QString& hint) {
-    QPixmap pixmap(kSize, kSize);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    draw(p, hint);
-    p.end();
-    return QIcon(pixmap);
+    return paintedIcon(kSize, [&hint](QPainter& p) { draw(p, hint); });
 }
 
 }  // namespace rho

@@ -21,10 +21,9 @@ SetEditorShell::SetEditorShell(QWidget* window, QWidget* mainWindow, ModalUi& ui
 
 SetEditorShell::~SetEditorShell() = default;
 
-void SetEditorShell::resizeBuffer(int width, int height) {
+void SetEditorShell::resizeBuffer(int width, int height, int scale) {
     surface_.reset();  // the surface draws on the image it was made with
-    image_ = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
-    image_.fill(Qt::white);
+    image_ = backBuffer(QSize(width, height), scale);
     surface_ = std::make_unique<QtSurface>(image_);
 }
 

@@ -32,10 +32,12 @@ public:
     std::map<std::string, QAction*> menuItems;        // by caption
     std::map<std::string, QAbstractButton*> buttons;  // by hint
 
-    // A new back buffer of the drawing area's size.
-    void resizeBuffer(int width, int height);
-    // The back buffer as drawn so far.
+    // A new back buffer of the drawing area's size, with `scale` device
+    // pixels per pixel of the area (its screen's whole device pixel ratio).
+    void resizeBuffer(int width, int height, int scale = 1);
+    // The back buffer as drawn so far, and its device pixels per area pixel.
     const QImage& buffer();
+    int bufferScale() const { return surface_->scale(); }
     // Puts every check mark and button back to the state last set, after Qt
     // has toggled the one the user clicked.
     void restoreChecks();
@@ -50,8 +52,8 @@ public:
     void captureMouse() override {}
     void releaseMouse() override {}
     Surface& viewSurface() override { return *surface_; }
-    int clientWidth() const override { return image_.width(); }
-    int clientHeight() const override { return image_.height(); }
+    int clientWidth() const override { return surface_->width(); }
+    int clientHeight() const override { return surface_->height(); }
     void setCaption(const std::string& caption) override;
     void setMenuChecked(const std::string& item, bool checked) override;
     void setMenuEnabled(const std::string& item, bool enabled) override;

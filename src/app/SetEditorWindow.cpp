@@ -54,8 +54,11 @@ public:
 protected:
     void resizeEvent(QResizeEvent*) override { onResize(width(), height()); }
     void paintEvent(QPaintEvent*) override {
+        // A new screen ratio (the window moved to another screen) needs a
+        // buffer of its resolution and a new picture in it.
+        if (bufferScale(devicePixelRatioF()) != shell->bufferScale()) onResize(width(), height());
         QPainter p(this);
-        p.drawImage(0, 0, shell->buffer());
+        p.drawImage(QPointF(0, 0), shell->buffer());  // its device pixel ratio gives it the area's size
     }
     void mousePressEvent(QMouseEvent* e) override { onMouse(e, 0); }
     void mouseMoveEvent(QMouseEvent* e) override { onMouse(e, 1); }
@@ -226,7 +229,7 @@ TForm4::TForm4(Tiling& t, Shell& mainShell, ModalUi& ui, QWidget* mainWindow)
     shell.drawingArea = p.area;
     setCentralWidget(p.area);
     p.area->onResize = [&p](int w, int h) {
-        p.shell.resizeBuffer(w, h);
+        p.shell.resizeBuffer(w, h, bufferScale(p.area->devicePixelRatioF()));
         FormResize(p.editor);
     };
     p.area->onMouse = [run](QMouseEvent* ev, int what) {

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 
+#include "app/Glyphs.h"
 #include "app/ModalUi.h"
 #include "app/QtSurface.h"
 #include "edit/PaletteCommands.h"
@@ -54,12 +55,8 @@ MouseButton toMouseButton(Qt::MouseButton button) {
     }
 }
 
-// A glyph of 17 x 17 pixels for each tool, in black on a clear ground.
-QIcon toolGlyph(ToolMode tool) {
-    QPixmap pixmap(17, 17);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
+// The glyph of each tool, 17 x 17 pixels, in black on a clear ground.
+void drawToolGlyph(QPainter& p, ToolMode tool) {
     p.setPen(QPen(Qt::black, 1.2));
     switch (tool) {
     case ToolMode::Edit:  // a rhomb with a plus beside it
@@ -110,7 +107,10 @@ QIcon toolGlyph(ToolMode tool) {
         break;
     }
     }
-    return QIcon(pixmap);
+}
+
+QIcon toolGlyph(ToolMode tool) {
+    return paintedIcon(17, [tool](QPainter& p) { drawToolGlyph(p, tool); });
 }
 
 // One colour swatch: a filled rectangle with an outline of 1 or 2 pixels.

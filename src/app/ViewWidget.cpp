@@ -28,43 +28,56 @@ ViewWidget::ViewWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
-    fitBuffer();
+    fitBuffer(screenScale());
 }
 
 ViewWidget::~ViewWidget() = default;
 
-void ViewWidget::fitBuffer() {
+int ViewWidget::screenScale() const { return bufferScale(devicePixelRatioF()); }
+
+void ViewWidget::fitBuffer(int scale) {
     const QSize size(std::max(1, width()), std::max(1, height()));
-    if (surface_ && image_.size() == size) return;
+    if (surface_ && image_.size() == size * scale && scale_ == scale) return;
     if (surface_) surface_->flush();
     surface_.reset();
-    image_ = QImage(size, QImage::Format_RGB32);
-    image_.fill(Qt::white);
+    scale_ = scale;
+    image_ = backBuffer(size, scale);
     surface_ = std::make_unique<QtSurface>(image_);
 }
 
+// Drawing between paint events keeps the scale of the last one: a buffer
+// blanked by a new scale in the middle of a command would lose the picture.
 QtSurface& ViewWidget::surface() {
-    fitBuffer();
+    fitBuffer(scale_);
     return *surface_;
 }
 
 const QImage& ViewWidget::buffer() {
-    fitBuffer();
+    fitBuffer(scale_);
     surface_->flush();
     return image_;
 }
 
 void ViewWidget::paintEvent(QPaintEvent* event) {
+    if (screenScale() != scale_) {
+        fitBuffer(screenScale());
+        if (onRescale) onRescale();
+    }
     surface_->flush();
     QPainter painter(this);
-    painter.drawImage(event->rect(), image_, event->rect());
+    // Client pixels on the screen, device pixels in the buffer: one to one
+    // when the ratio is whole, scaled up by the rest of it otherwise.
+    const QRect r = event->rect();
+    painter.drawImage(QRectF(r), image_, QRectF(r.x() * scale_, r.y() * scale_, r.width() * scale_, r.height() * scale_));
     painter.end();
     if (onPainted) onPainted();
 }
 
 void ViewWidget::resizeEvent(QResizeEvent*) {
-    fitBuffer();
+    const bool rescaled = screenScale() != scale_;
+    fitBuffer(screenScale());
     if (onResize) onResize();
+    if (rescaled && onRescale) onRescale();
 }
 
 void ViewWidget::mousePressEvent(QMouseEvent* event) {

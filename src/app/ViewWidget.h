@@ -2,7 +2,9 @@
 // The main window's view: a widget whose pixels are the client coordinates
 // the view uses. Commands draw into its back buffer (a QtSurface over a
 // QImage); painting shows the buffer. Mouse presses, moves and releases go
-// to the handlers with the button and the client position.
+// to the handlers with the button and the client position. On a screen of
+// device pixel ratio 2 (or more) the buffer holds that many device pixels
+// per client pixel, so lines are drawn at the screen's own resolution.
 
 #include <QImage>
 #include <QWidget>
@@ -21,8 +23,9 @@ public:
 
     // The back buffer's surface, at the widget's current size.
     QtSurface& surface();
-    // The back buffer, painting ended.
+    // The back buffer, painting ended: scale() device pixels per client pixel.
     const QImage& buffer();
+    int scale() const { return scale_; }
 
     std::function<void(MouseButton, int, int)> onPress;
     std::function<void(int, int)> onMove;
@@ -31,6 +34,9 @@ public:
     std::function<void(int, int, int)> onWheel;
     // After the buffer took the new client size.
     std::function<void()> onResize;
+    // After the buffer took a new device pixel ratio (the window moved to
+    // another screen): it is blank and the picture must be drawn again.
+    std::function<void()> onRescale;
     // After a paint event has shown the buffer.
     std::function<void()> onPainted;
 
@@ -43,9 +49,12 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    void fitBuffer();
+    // A new buffer when the widget's size or the given scale differ from it.
+    void fitBuffer(int scale);
+    int screenScale() const;
 
     QImage image_;
+    int scale_ = 1;
     std::unique_ptr<QtSurface> surface_;
     // Wheel turn not yet making a whole notch (fine-grained wheels and pads).
     int wheelRest_ = 0;

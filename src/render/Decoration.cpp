@@ -37,10 +37,15 @@ PixelPoint pixelOf(const SetPoint& p) {
 
 void mapped(const SetPoint& p, double& x, double& y) { matrixStack().transformPoint(p.x, p.y, x, y); }
 
+int scaleOf(const PixelRows& r) { return r.bits && r.scale > 1 ? r.scale : 1; }
+
+// Whether the surface pixel of (x, y) lies in the clip rectangle, which the
+// rows give in device pixels, whole multiples of the scale.
 bool endInClip(const PixelRows& r, double x, double y) {
+    const int s = scaleOf(r);
     const double tx = std::trunc(x);
     const double ty = std::trunc(y);
-    return tx >= r.clipLeft && tx < r.clipRight && ty >= r.clipTop && ty < r.clipBottom;
+    return tx >= r.clipLeft / s && tx < r.clipRight / s && ty >= r.clipTop / s && ty < r.clipBottom / s;
 }
 
 enum class Stamp { Darken, Whiten };
@@ -68,23 +73,31 @@ void stampPixel(Surface& surface, const PixelRows& rows, int px, int py, int lev
     if (lowest > static_cast<uint32_t>(level)) surface.setPixel(px, py, grey);
 }
 
+// The stamp at (x, y), given in the rows' device pixels. On a surface of
+// scale s the stamp keeps its size in surface pixels: it reaches r * s
+// device pixels and lightens by 200 / s grey levels per device pixel, so a
+// line keeps its width and profile and only gains resolution.
 template <Stamp kind>
 void dot(Surface& surface, const PixelRows& rows, double x, double y, int r) {
     // Points this far out lie beyond every surface (and beyond an int).
     if (!(std::fabs(x) < 1e9 && std::fabs(y) < 1e9)) return;
+    const int s = scaleOf(rows);
+    const int reach = r * s;
+    const double ramp = 200.0 / s;
+    const double white = kWhiteDistance * s;
     const int ix = static_cast<int>(x);
     const int iy = static_cast<int>(y);
     // With r of 2 or more only the offsets within the white distance of
     // the point can get a stamp darker than white. The pixel is written
     // back without a branch: which pixels darken is hard to predict.
-    int iLo = -r, iHi = r, jLo = -r, jHi = r;
+    int iLo = -reach, iHi = reach, jLo = -reach, jHi = reach;
     if (r >= 2) {
         // x - ix lies in (-1, 1): the lower bound is negative, so truncation
         // is its ceiling; the upper is positive, so truncation is its floor.
-        iLo = std::max(iLo, static_cast<int>(x - ix - kWhiteDistance));
-        iHi = std::min(iHi, static_cast<int>(x - ix + kWhiteDistance));
-        jLo = std::max(jLo, static_cast<int>(y - iy - kWhiteDistance));
-        jHi = std::min(jHi, static_cast<int>(y - iy + kWhiteDistance));
+        iLo = std::max(iLo, static_cast<int>(x - ix - white));
+        iHi = std::min(iHi, static_cast<int>(x - ix + white));
+        jLo = std::max(jLo, static_cast<int>(y - iy - white));
+        jHi = std::min(jHi, static_cast<int>(y - iy + white));
     }
     for (int i = iLo; i <= iHi; ++i) {
         for (int j = jLo; j <= jHi; ++j) {
@@ -92,8 +105,8 @@ void dot(Surface& surface, const PixelRows& rows, double x, double y, int r) {
             const double ddy = y - (iy + j);
             const double d2 = ddx * ddx + ddy * ddy;
             double d = std::sqrt(d2);
-            if (d > r) d = r;
-            double g = 200.0 * d;
+            if (d > reach) d = reach;
+            double g = ramp * d;
             if (g > 255.0) g = 255.0;
             const int level = static_cast<int>(g);
             if (kind == Stamp::Whiten && level >= 255) continue;
@@ -108,6 +121,14 @@ template <Stamp kind>
 void segment(Surface& surface, double x0, double y0, double x1, double y1) {
     const PixelRows rows = surface.pixelRows();
     if (!endInClip(rows, x0, y0) && !endInClip(rows, x1, y1)) return;
+    // From here on in device pixels: one dot per device pixel of the major axis.
+    const int scale = scaleOf(rows);
+    if (scale > 1) {
+        x0 *= scale;
+        y0 *= scale;
+        x1 *= scale;
+        y1 *= scale;
+    }
     const double dx = std::fabs(x1 - x0);
     const double dy = std::fabs(y1 - y0);
     const double n = dy > dx ? dy : dx;
@@ -115,8 +136,9 @@ void segment(Surface& surface, double x0, double y0, double x1, double y1) {
     const double sx = (x1 - x0) / n;
     const double sy = (y1 - y0) / n;
     // Dots farther than their reach from the clip rectangle change nothing.
-    const double left = rows.clipLeft - kDotReach, right = rows.clipRight + kDotReach;
-    const double top = rows.clipTop - kDotReach, bottom = rows.clipBottom + kDotReach;
+    const double reach = kDotReach * scale;
+    const double left = rows.clipLeft - reach, right = rows.clipRight + reach;
+    const double top = rows.clipTop - reach, bottom = rows.clipBottom + reach;
     auto near = [&](double x, double y) { return x > left && x < right && y > top && y < bottom; };
 
     if (n <= kMaxSteps) {
@@ -155,9 +177,9 @@ void segment(Surface& surface, double x0, double y0, double x1, double y1) {
 // The end pixel of a plain segment, which the line primitive leaves out.
 void endPixel(Surface& surface, PixelPoint p, int mode, Color lineColor, Color background) {
     switch (mode) {
-    case kPreview: surface.setPixel(p.x, p.y, ~(lineColor ^ surface.pixel(p.x, p.y)) & 0xffffffu); break;
-    case kErase: surface.setPixel(p.x, p.y, background); break;
-    default: surface.setPixel(p.x, p.y, lineColor); break;
+    case kPreview: surface.setLineEnd(p.x, p.y, ~(lineColor ^ surface.pixel(p.x, p.y)) & 0xffffffu); break;
+    case kErase: surface.setLineEnd(p.x, p.y, background); break;
+    default: surface.setLineEnd(p.x, p.y, lineColor); break;
     }
 }
 
@@ -275,7 +297,9 @@ void eraseAntialiasedLine(Surface& surface, double x0, double y0, double x1, dou
 }
 
 void plotAntialiasedDot(Surface& surface, double x, double y, int r) {
-    dot<Stamp::Darken>(surface, surface.pixelRows(), x, y, r);
+    const PixelRows rows = surface.pixelRows();
+    const int scale = scaleOf(rows);
+    dot<Stamp::Darken>(surface, rows, x * scale, y * scale, r);
 }
 
 }  // namespace rho

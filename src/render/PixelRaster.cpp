@@ -34,7 +34,7 @@ inline void span(PixelBuffer& b, int y, int x0, int x1, const RasterBrush& brush
         std::fill(row + x0, row + x1, brush.color);
     } else {
         for (int x = x0; x < x1; ++x)
-            if (hatchPixel(x, y)) row[x] = brush.color;
+            if (hatchPixel(x, y, brush.hatchScale)) row[x] = brush.color;
     }
 }
 

@@ -34,10 +34,20 @@ struct RasterBrush {
     BrushStyle style = BrushStyle::Solid;
     uint32_t color = 0xffffffffu;
     bool notXor = false;  // a solid fill combined with the pixels by not-xor
+    // Device pixels per coordinate unit: the hatch's lines stay one device
+    // pixel wide and keep their spacing of 8 coordinate units.
+    int hatchScale = 1;
 };
 
 // True when pixel (x, y) belongs to the diagonal-cross hatch pattern.
 inline bool hatchPixel(int x, int y) { return ((x + y) & 7) == 0 || ((x - y) & 7) == 0; }
+
+// The same pattern on a buffer of `scale` device pixels per unit, in device pixels.
+inline bool hatchPixel(int x, int y, int scale) {
+    if (scale <= 1) return hatchPixel(x, y);
+    const int period = 8 * scale;
+    return (x + y) % period == 0 || (x - y) % period == 0;
+}
 
 // Fills the polygon's interior with the brush, then draws its closed outline.
 void rasterPolygon(PixelBuffer& buffer, const PixelPoint* points, int count, const RasterPen& pen,

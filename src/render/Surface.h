@@ -22,6 +22,10 @@ struct PixelPoint {
 // [clipLeft, clipRight) x [clipTop, clipBottom). `bits` is null for a
 // surface that keeps no pixels of its own (a printer page, a recorder);
 // per-pixel work then goes through pixel() and setPixel().
+//
+// A surface on a high-density screen keeps `scale` x `scale` device pixels
+// for each pixel of its coordinates: the rows and the clip count device
+// pixels, and the coordinate (x, y) is the device pixel (x * scale, y * scale).
 struct PixelRows {
     uint32_t* bits = nullptr;
     int stride = 0;  // words per row
@@ -29,6 +33,7 @@ struct PixelRows {
     int clipTop = 0;
     int clipRight = 0;
     int clipBottom = 0;
+    int scale = 1;
 };
 
 class Surface {
@@ -47,8 +52,16 @@ public:
     virtual void polygon(const PixelPoint* points, int count) = 0;
     virtual void rectangle(int x1, int y1, int x2, int y2) = 0;
 
+    // On a surface finer than its coordinates (PixelRows::scale above 1)
+    // pixel() reads the top-left device pixel of the block at (x, y) and
+    // setPixel() writes the whole block.
     virtual Color pixel(int x, int y) const = 0;
     virtual void setPixel(int x, int y, Color color) = 0;
+    // Sets the pixel that a line ending at (x, y) leaves out. On a finer
+    // surface that is the one device pixel the line would have reached, the
+    // one pixel() reads, so that a not-xor line stays one device pixel wide
+    // and a second drawing still removes it.
+    virtual void setLineEnd(int x, int y, Color color) { setPixel(x, y, color); }
     // Fills the 4-connected area of pixels that have the colour of (x, y).
     virtual void floodFill(int x, int y, Color fill) = 0;
 
