@@ -245,8 +245,9 @@ private:
     }
 };
 
+// The shape table, its last index brought back into the table.
 Shapes shapesOf(const Tiling& t) {
-    const int last = std::min(t.shapeLast, kMaxShapes - 1);
+    const int last = std::clamp(t.shapeLast, -1, kMaxShapes - 1);
     return Shapes(t.shapes, t.shapes + last + 1);
 }
 

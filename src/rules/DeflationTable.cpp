@@ -148,7 +148,7 @@ int countEdgeConflicts(const TileShape* shapes, int count) {
 }
 
 int countEdgeConflictsForDeflation(const Tiling& t) {
-    return countEdgeConflicts(t.shapes, std::min(t.shapeLast, kMaxShapes - 1) + 1);
+    return countEdgeConflicts(t.shapes, std::clamp(t.shapeLast, -1, kMaxShapes - 1) + 1);
 }
 
 }  // namespace rho::deflation_detail

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -248,6 +250,7 @@ TEST_F(DeflationTest, RefusalsChangeNothing) {
     ASSERT_EQ(deflateTiling(t, 7).shapes, 10640);
     r = unchangedBy([&] { return deflateTiling(t); });
     EXPECT_EQ(std::pair(r.outcome, r.shapes), std::pair(DeflateOutcome::TooLarge, 28270));
+    EXPECT_EQ(deflateResultText(r, false), "Can not deflate: the result would have 28270 shapes, more than 15000");
     ASSERT_EQ(composeTiling(t).shapes, 3975);
     r = unchangedBy([&] { return deflateTiling(t, 2); });
     EXPECT_EQ(std::pair(r.outcome, r.shapes), std::pair(DeflateOutcome::TooLarge, 28270));
@@ -259,6 +262,7 @@ TEST_F(DeflationTest, RefusalsChangeNothing) {
     ASSERT_TRUE(recalculateContour(t, shell));
     r = unchangedBy([&] { return deflateTiling(t); });
     EXPECT_EQ(std::pair(r.outcome, r.shapes), std::pair(DeflateOutcome::TooLarge, 15000));
+    EXPECT_EQ(deflateResultText(r, false), "Can not deflate: the contour of the result would have more than 12000 points");
 
     setShapes({});
     EXPECT_EQ(unchangedBy([&] { return deflateTiling(t); }).outcome, DeflateOutcome::Empty);
@@ -302,6 +306,32 @@ TEST_F(DeflationTest, HalvesStickingOutOfAnIllegalPatchGiveWayAndEverythingInsid
         }
     }
     EXPECT_GT(dropped, 0);
+}
+
+TEST_F(DeflationTest, ArbitraryTablesNeverCrashNorLeaveARefusedShape) {
+    const double odd[] = {std::nan(""), 1e300, -1e17, 0.0, 3.5};
+    for (int trial = 0; trial < 300; ++trial) {
+        std::vector<TileShape> table;
+        for (int i = below(12); i >= 0; --i)
+            table.push_back({below(8) ? uniform(-150, 150) : odd[below(5)], uniform(-150, 150), below(4) - 1,
+                             below(30) - 10, below(41) - 20});
+        setShapes(table);
+        t.contourLast = -1;
+        const DeflateResult r = below(2) ? deflateTiling(t, 1 + below(2)) : composeTiling(t);
+        if (r.outcome != DeflateOutcome::Done) {  // untouched, bit for bit
+            ASSERT_EQ(t.shapeLast + 1, static_cast<int>(table.size()));
+            for (int i = 0; i <= t.shapeLast; ++i) {
+                const TileShape &a = t.shapes[i], &b = table[static_cast<size_t>(i)];
+                EXPECT_TRUE(std::bit_cast<uint64_t>(a.x) == std::bit_cast<uint64_t>(b.x) && a.y == b.y &&
+                            a.kind == b.kind && a.angle == b.angle && a.color == b.color);
+            }
+            continue;
+        }
+        EXPECT_EQ(r.shapes, t.shapeLast + 1);
+        for (const TileShape& s : shapes())
+            ASSERT_TRUE(s.color > 0 && (s.kind == 0 || s.kind == 1) && s.angle >= 0 && s.angle < 10);
+        EXPECT_TRUE(contourIsFresh()) << trial;
+    }
 }
 
 }  // namespace
