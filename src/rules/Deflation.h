@@ -35,22 +35,27 @@ struct DeflateResult {
     // Shapes of the result (also when it was refused as too large; for a
     // refusal as too large, the count reached when the table overflowed).
     int shapes = 0;
-    // Shapes of the result left out because they would overlap shapes
-    // before them in the new order (only where the input breaks the rules).
+    // Shapes left out because they would overlap others: in a deflation,
+    // halves that stick out across the boundary at a point that no legal
+    // star completes (the children inside the parents go first); in a
+    // composition, parents that overlap parents before them. 0 on a patch
+    // that keeps the rules.
     int dropped = 0;
 };
 
 // Deflates the tiling `times` times (a value below 1 counts as 1). Every
-// step is checked first: a step whose tiling has arrow conflicts, or whose
-// result would exceed the shape table, refuses the whole command and leaves
-// the tiling as it was. Children take the colour of the parent that made
-// them first in table order, unselected. The modified flag is not touched.
+// step is checked: a step whose tiling has arrow conflicts, or whose result
+// would exceed the shape or contour table, refuses the whole command and
+// leaves the tiling as it was. Children take the colour of the parent that
+// made them first in table order, unselected. The modified flag, the status
+// line and the view are the caller's.
 DeflateResult deflateTiling(Tiling& t, int times = 1);
 
 // Replaces the tiling by its composition. Shapes that belong to no complete
 // parent are dropped. A thick parent takes the colour of its whole child; a
 // thin parent, which has none, the colour that all its children share, or
-// colour 1 when they differ. The modified flag is not touched.
+// colour 1 when they differ; parents are unselected. Refused, with nothing
+// changed, when no parent is complete.
 DeflateResult composeTiling(Tiling& t);
 
 // One line that tells the user what happened: the refusal's reason, or the
