@@ -29,11 +29,11 @@ enum class DeflateOutcome {
 
 struct DeflateResult {
     DeflateOutcome outcome = DeflateOutcome::Done;
-    // Shared edges whose arrows differ, in the tiling that was to be
-    // deflated; 0 unless the outcome is ArrowConflicts.
+    // Shared edges whose arrows differ, in the tiling that the refused step
+    // was to deflate; 0 unless the outcome is ArrowConflicts.
     int arrowConflicts = 0;
-    // Shapes of the result (also when it was refused as too large; for a
-    // refusal as too large, the count reached when the table overflowed).
+    // Shapes of the result; for a refusal as too large, of the step's result
+    // that did not fit (above 15000, or within it when the contour did not fit).
     int shapes = 0;
     // Shapes left out because they would overlap others: in a deflation,
     // halves that stick out across the boundary at a point that no legal
