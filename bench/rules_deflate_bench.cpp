@@ -1,0 +1,67 @@
+// Deflation and composition of a true Penrose patch: five thick shapes round
+// a point deflated five times (1470 shapes, about the size of a radius-20
+// patch) and six times (3975 shapes).
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <vector>
+
+#include "edit/Creation.h"
+#include "rules/Deflation.h"
+#include "support/FakeShell.h"
+#include "tiling/ShapeCorners.h"
+#include "tiling/Tiling.h"
+
+namespace {
+
+using namespace rho;
+
+// The sun, deflated `times` times: its shapes.
+std::vector<TileShape> deflatedSun(Tiling& t, int times) {
+    t.shapeLast = -1;
+    for (int a = 0; a < 10; a += 2) {
+        computeCorners(t, {0.0, 0.0, kLargeShape, a, 1});
+        t.shapes[++t.shapeLast] = {-t.cornerBuffer[0].x, -t.cornerBuffer[0].y, kLargeShape, a, 1};
+    }
+    deflateTiling(t, times);
+    return {t.shapes, t.shapes + t.shapeLast + 1};
+}
+
+void load(Tiling& t, const std::vector<TileShape>& shapes) {
+    t.shapeLast = static_cast<int>(shapes.size()) - 1;
+    for (std::size_t i = 0; i < shapes.size(); ++i) t.shapes[i] = shapes[i];
+}
+
+void BM_Deflate(benchmark::State& state) {
+    test::FakeShell shell;
+    auto t = createTiling(shell);
+    const std::vector<TileShape> patch = deflatedSun(*t, static_cast<int>(state.range(0)));
+    DeflateResult r;
+    for (auto _ : state) {
+        load(*t, patch);
+        r = deflateTiling(*t);
+        benchmark::DoNotOptimize(t->contourLast);
+    }
+    state.counters["in"] = static_cast<double>(patch.size());
+    state.counters["out"] = r.shapes;
+    if (r.outcome != DeflateOutcome::Done || r.dropped != 0) state.SkipWithError("deflation refused or dropped shapes");
+}
+BENCHMARK(BM_Deflate)->Arg(5)->Arg(6)->Unit(benchmark::kMillisecond);
+
+void BM_Compose(benchmark::State& state) {
+    test::FakeShell shell;
+    auto t = createTiling(shell);
+    const std::vector<TileShape> patch = deflatedSun(*t, static_cast<int>(state.range(0)));
+    DeflateResult r;
+    for (auto _ : state) {
+        load(*t, patch);
+        r = composeTiling(*t);
+        benchmark::DoNotOptimize(t->contourLast);
+    }
+    state.counters["in"] = static_cast<double>(patch.size());
+    state.counters["out"] = r.shapes;
+    if (r.outcome != DeflateOutcome::Done) state.SkipWithError("composition refused");
+}
+BENCHMARK(BM_Compose)->Arg(6)->Unit(benchmark::kMillisecond);
+
+}  // namespace
