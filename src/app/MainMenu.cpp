@@ -128,6 +128,9 @@ void TForm1::buildMenus() {
     addItem(tools, "about...", [this] { about1Click(ui_, this); });
 
     QMenu* rules = menuBar()->addMenu("rules");
+    addItem(rules, "orient shapes", cmd(orientshapes1Click));
+    addItem(rules, "check matching rules", cmd(checkmatchingrules1Click));
+    addItem(rules, "fill forced shapes", cmd(fillforcedshapes1Click));
     rules->addSeparator();
     addItem(rules, "deflate", cmd(deflate1Click));
     addItem(rules, "compose", cmd(compose1Click));

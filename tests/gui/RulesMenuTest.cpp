@@ -1,5 +1,7 @@
 // The rules menu in the real window: the penrose patch dialog typed into,
-// deflation and composition of a real patch with their status and refusals.
+// deflation and composition of a real patch with their status and refusals,
+// orienting and forcing, the check's real message box and its selection
+// deleted, and a right-click attach refused while the rules are kept.
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
@@ -7,9 +9,16 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "app/QtModalUi.h"
+#include "edit/Selection.h"
 #include "generate/Quasitiler.h"
 #include "gui/MainWindowFixture.h"
+#include "gui/ModalBoxDriver.h"
+#include "render/View.h"
+#include "rules/Check.h"
 #include "rules/PenrosePatch.h"
+#include "support/InteriorShape.h"
+#include "support/PatchRules.h"
 
 namespace rho::test {
 namespace {
@@ -90,6 +99,120 @@ TEST_F(RulesMenu, DeflateAndComposeARealPatchAndRefuseTheQuasitilers) {
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].rfind("Can not deflate: ", 0), 0u) << ui.messages[0];
     EXPECT_EQ(std::tuple(t.shapeCount(), t.modified, panel(2)), std::tuple(277, 0, "idle"));
+}
+
+TEST_F(RulesMenu, OrientAndFillForcedShapesShowTheirCountsInTheStatusLine) {
+    ASSERT_TRUE(generateQuasiTiling(t, 10));
+    trigger("orient shapes");
+    const int conflicts = readPatch(t).conflicts;
+    EXPECT_GT(conflicts, 0);
+    EXPECT_EQ(panel(2).substr(panel(2).find(',')), ", arrow conflicts: " + std::to_string(conflicts));
+    EXPECT_EQ(t.modified, 1);
+
+    // A hole in a true patch is filled again.
+    ASSERT_TRUE(generatePenrosePatch(t, 8));
+    const int whole = t.shapeCount();
+    const std::vector<int> hole = shapesTouching(t, interiorThin(t));
+    for (auto i = hole.rbegin(); i != hole.rend(); ++i) ASSERT_TRUE(deleteShape(t, window->shell(), *i));
+    t.modified = 0;
+    trigger("fill forced shapes");
+    EXPECT_GE(t.shapeCount(), whole);
+    EXPECT_EQ(panel(2), "forced shapes: " + std::to_string(t.shapeCount() - whole + static_cast<int>(hole.size())) +
+                            ", dead ends: 0");
+    EXPECT_EQ(readPatch(t).conflicts, 0);
+    EXPECT_EQ(t.modified, 1);
+}
+
+// The floating small shape of "add small shape" turned by left clicks,
+// dragged by its centre onto world (x, y) and attached by a right click.
+void placeSmallShape(RulesMenu& f, int angle, double x, double y) {
+    f.trigger("add small shape");
+    for (int k = 0; k < angle; ++k) f.click(Qt::LeftButton, {560, 60});
+    const Pixel from = worldToPixel(0.0, 0.0), to = worldToPixel(x, y);
+    f.mouse(QEvent::MouseButtonPress, Qt::LeftButton, {from.x, from.y});
+    f.moveTo({to.x, to.y});
+    f.mouse(QEvent::MouseButtonRelease, Qt::LeftButton, {to.x, to.y});
+    f.click(Qt::RightButton, {10, 100});
+}
+
+TEST_F(RulesMenu, RightClickAttachBreakingTheRulesIsRefusedWhileTheyAreKept) {
+    ASSERT_TRUE(generatePenrosePatch(t, 8));
+    const int thin = interiorThin(t);
+    const TileShape gone = t.shapes[thin];
+    ASSERT_TRUE(deleteShape(t, window->shell(), thin));
+    const int holed = t.shapeCount(), holedContour = t.contourCount();
+    const int turned = (gone.angle + 5) % 10;
+
+    trigger("keep matching rules");
+    EXPECT_TRUE(window->menuItem("keep matching rules")->isChecked());
+    placeSmallShape(*this, turned, gone.x, gone.y);
+    EXPECT_EQ(panel(2), "breaks the matching rules");
+    EXPECT_EQ(std::tuple(t.shapeCount(), t.contourCount(), t.adding), std::tuple(holed, holedContour, 0));
+
+    trigger("keep matching rules");
+    EXPECT_FALSE(window->menuItem("keep matching rules")->isChecked());
+    placeSmallShape(*this, turned, gone.x, gone.y);
+    EXPECT_EQ(panel(2), "idle");
+    EXPECT_EQ(std::tuple(t.shapeCount(), t.shapes[t.shapeLast].angle), std::tuple(holed + 1, turned));
+    EXPECT_NEAR(t.shapes[t.shapeLast].x, gone.x, 1e-9);
+}
+
+// The check on Qt's own message box, answered with the keyboard.
+struct RulesCheckBox : ::testing::Test {
+    QtModalUi ui;
+    std::unique_ptr<TForm1> window = std::make_unique<TForm1>(ui);
+    Tiling& t = window->tiling();
+    ModalBoxDriver boxes;
+
+    void SetUp() override {
+        window->show();
+        QApplication::processEvents();
+    }
+    void TearDown() override { t.modified = 0; }
+    void trigger(const char* caption) { window->menuItem(caption)->trigger(); }
+};
+
+TEST_F(RulesCheckBox, CheckShowsTheCountsSelectsTheOffendersAndDeleteSelectedRemovesThem) {
+    ASSERT_TRUE(generateQuasiTiling(t, 10));
+    trigger("orient shapes");
+    t.modified = 0;
+    const RuleReport report = checkRules(t);
+    ASSERT_GT(report.offendingShapes.size(), 0u);
+    EXPECT_EQ(report.arrowConflicts, readPatch(t).conflicts);
+    std::vector<TileShape> kept;
+    int innocent = -1;
+    for (int i = 0; i <= t.shapeLast; ++i) {
+        if (std::binary_search(report.offendingShapes.begin(), report.offendingShapes.end(), i)) continue;
+        kept.push_back(t.shapes[i]);
+        if (innocent < 0) innocent = i;
+    }
+    t.shapes[innocent].color = -t.shapes[innocent].color;  // an earlier selection, which the check clears
+
+    std::string title;
+    QMessageBox::StandardButtons buttons;
+    boxes.actions.push_back([&](QMessageBox& box) {
+        title = box.windowTitle().toStdString();
+        buttons = box.standardButtons();
+        QTest::keyClick(&box, Qt::Key_Return);
+    });
+    trigger("check matching rules");
+    EXPECT_EQ(boxes.take(), (std::vector<std::string>{"arrow conflicts: " + std::to_string(report.arrowConflicts) +
+                                                      "\nillegal vertices: " + std::to_string(report.illegalVertices) +
+                                                      "\ndead ends: " + std::to_string(report.deadEnds)}));
+    EXPECT_EQ(title, "rho 2.0 ");
+    EXPECT_EQ(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    std::vector<int> selected;
+    for (int i = 0; i <= t.shapeLast; ++i)
+        if (t.shapes[i].color < 0) selected.push_back(i);
+    EXPECT_EQ(selected, report.offendingShapes);
+    EXPECT_EQ(std::tuple(t.modified, window->statusPanel(2)->text().toStdString()), std::tuple(0, "idle"));
+
+    trigger("selected");
+    ASSERT_EQ(t.shapeCount(), static_cast<int>(kept.size()));
+    for (std::size_t i = 0; i < kept.size(); ++i)
+        EXPECT_EQ(std::tuple(t.shapes[i].x, t.shapes[i].y, t.shapes[i].angle),
+                  std::tuple(kept[i].x, kept[i].y, kept[i].angle)) << i;
+    EXPECT_EQ(t.modified, 1);
 }
 
 }  // namespace
