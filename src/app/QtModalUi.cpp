@@ -20,6 +20,7 @@ std::optional<FileChoice> runFileDialog(QWidget* parent, const FileDialogRequest
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (!request.initialFolder.empty()) dialog.setDirectory(QFile::decodeName(request.initialFolder.c_str()));
     if (!request.defaultExt.empty()) dialog.setDefaultSuffix(QString::fromStdString(request.defaultExt));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;

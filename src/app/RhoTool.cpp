@@ -7,6 +7,7 @@
 #include <limits>
 #include <memory>
 #include <ostream>
+#include <utility>
 
 #include "app/HeadlessShell.h"
 #include "app/RhoToolParts.h"
@@ -21,6 +22,7 @@
 #include "io/SvgExport.h"
 #include "io/TilingFile.h"
 #include "render/View.h"
+#include "seteditor/RuleSets.h"
 #include "seteditor/SetFile.h"
 #include "tiling/Contour.h"
 #include "tiling/ShapeCorners.h"
@@ -62,6 +64,8 @@ const char* const kUsage =
     "                                 refused (nothing written) on arrow conflicts or when\n"
     "                                 the result would not fit in the tables\n"
     "  compose FILE.rho -o OUT.rho    the inverse of deflate: join the pieces into parents\n"
+    "  sets DIR                       write the sets that show the matching rules,\n"
+    "                                 DIR/matching-arcs.rhs and DIR/ammann-bars.rhs\n"
     "  --help                         this text\n";
 
 }  // namespace rhotool
@@ -406,6 +410,26 @@ int exportTiling(const std::vector<std::string>& a, std::ostream& out, std::ostr
     return kDone;
 }
 
+// The sets that show the matching rules, written by the set writer into an
+// existing folder.
+int writeRuleSets(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    if (a.size() != 2) return badArgument(err, "sets takes DIR");
+    const std::string folder = a[1].empty() || a[1].back() == '/' ? a[1] : a[1] + "/";
+    const std::pair<const char*, SetDesign> sets[] = {{kMatchingArcsFileName, matchingArcsSet()},
+                                                       {kAmmannBarsFileName, ammannBarsSet()}};
+    for (const auto& [name, design] : sets) {
+        const std::string path = folder + name;
+        HeadlessShell shell;
+        if (!writeSet(design, path, shell)) {
+            err << "rhotool: " << path << ":\n";
+            reportMessages(shell, err);
+            return kFailed;
+        }
+        out << "wrote " << path << "\n";
+    }
+    return kDone;
+}
+
 }  // namespace
 
 const char* rhoToolUsage() { return kUsage; }
@@ -424,6 +448,7 @@ int runRhoTool(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (command == "export") return exportTiling(args, out, err);
     if (command == "deflate") return deflateVerb(args, out, err);
     if (command == "compose") return composeVerb(args, out, err);
+    if (command == "sets") return writeRuleSets(args, out, err);
     return badArgument(err, "unknown command " + command);
 }
 

@@ -18,6 +18,7 @@
 #include "app/FileDropWidget.h"
 #include "app/QtSurface.h"
 #include "app/SetEditorIcons.h"
+#include "app/DataFolder.h"
 #include "app/SetEditorShell.h"
 #include "io/FileDrop.h"
 #include "seteditor/EditorCommands.h"
@@ -251,6 +252,7 @@ TForm4::TForm4(Tiling& t, Shell& mainShell, ModalUi& ui, QWidget* mainWindow)
     };
     p.dropWidget = new FileDropWidget(this, p.dropTarget);
 
+    e.setsFolder = setsFolder();
     startSetEditor(e);
     shell.restoreChecks();
 }

@@ -185,6 +185,13 @@ void endPixel(Surface& surface, PixelPoint p, int mode, Color lineColor, Color b
 
 }  // namespace
 
+const SetDrawing& decorationFor(const SetDesign& set, int32_t kind) { return kind == 0 ? set.small : set.large; }
+
+void applyShapeFrame(MatrixStack& ms, const TileShape& shape) {
+    ms.translate(shape.x, shape.y, 0.0);
+    ms.rotateZ(shape.angle * 36.0);
+}
+
 void drawDecoration(const Tiling& t, Surface& surface, const SetDrawing& drawing, int mode) {
     if (t.antialiased == 1)
         drawDecorationAntialiased(t, surface, drawing, mode);

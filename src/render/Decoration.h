@@ -3,12 +3,23 @@
 // current matrix, with the surface's own strokes (plain path) or with grey
 // antialiased lines of its own making on white (antialiased path).
 
+#include "tiling/Records.h"
 #include "tiling/SetDesign.h"
 
 namespace rho {
 
 struct Tiling;
 class Surface;
+class MatrixStack;
+
+// The drawing a shape of this kind shows: the small one for kind 0, the
+// large one otherwise.
+const SetDrawing& decorationFor(const SetDesign& set, int32_t kind);
+
+// Multiplies the current matrix by the shape's own frame (the move to its
+// centre, then its turn by angle x 36 degrees), after which transformPoint
+// carries a set point onto the shape, as it does a template corner.
+void applyShapeFrame(MatrixStack& ms, const TileShape& shape);
 
 // Runs the antialiased path when the tiling's antialiased-lines flag is 1,
 // the plain path otherwise.

@@ -63,9 +63,8 @@ void drawShapeBody(const Tiling& t, Surface& surface, const TileShape& shape, in
     if (t.decoration == 1) {
         MatrixStack& ms = matrixStack();
         ms.pushMatrix();
-        ms.translate(shape.x, shape.y, 0.0);
-        ms.rotateZ(shape.angle * 36.0);
-        drawDecoration(t, surface, shape.kind == 0 ? t.set.small : t.set.large, mode);
+        applyShapeFrame(ms, shape);
+        drawDecoration(t, surface, decorationFor(t.set, shape.kind), mode);
         ms.popMatrix();
         // Both paths draw a preview with not-xor strokes.
         notXorLeft = mode == kPreview;

@@ -103,6 +103,7 @@ void open1Click(SetEditor& e) {
     request.defaultExt = "rhs";
     request.filter = "penrose tiling(*.rhs)|*.rhs";
     request.mustExist = true;
+    request.initialFolder = e.setsFolder;
     const auto choice = e.shell.openFileDialog(request);
     if (!choice) return;
     openPath(e, choice->path);

@@ -62,6 +62,9 @@ struct SetEditor {
     std::string fileName = "untitled";
     bool modified = false;
     bool untitled = true;
+    // Where "open..." starts: the folder of the sets that come with the
+    // program; empty leaves the choice to the dialog.
+    std::string setsFolder;
     // The set changed since the main view last showed it; the main view is
     // redrawn once a dragged point is let go, not at every move.
     bool mainViewStale = false;

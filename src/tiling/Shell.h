@@ -35,6 +35,7 @@ struct FileDialogRequest {
     std::string defaultExt;  // empty: none
     bool mustExist = false;
     bool confirmOverwrite = false;
+    std::string initialFolder;  // where the dialog starts; empty: its own choice
 };
 
 struct FileChoice {

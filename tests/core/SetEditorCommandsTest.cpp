@@ -100,10 +100,11 @@ TEST_F(SetEditorCommandsTest, FailedSaveAsKeepsTheNameOfTheFileThatHoldsTheSet) 
 TEST_F(SetEditorCommandsTest, OpenReplacesTheSetAndAWrongMagicLeavesTheOldFile) {
     const std::string good = writeFile("good.rhs", validSet());
     editorShell.fileChoices = {FileChoice{good, 1}};
+    e.setsFolder = "/usr/share/rho/sets";
     open1Click(e);
     const FileDialogRequest& r = editorShell.dialogs[0].request;
-    EXPECT_EQ(std::tuple(r.title, r.filter, r.defaultExt, r.mustExist),
-              std::tuple("open file", "penrose tiling(*.rhs)|*.rhs", "rhs", true));
+    EXPECT_EQ(std::tuple(r.title, r.filter, r.defaultExt, r.mustExist, r.initialFolder),
+              std::tuple("open file", "penrose tiling(*.rhs)|*.rhs", "rhs", true, "/usr/share/rho/sets"));
     ASSERT_EQ(e.workingDrawing.count, 1);
     EXPECT_EQ(std::tuple(e.workingDrawing.objects[0].points[2].y, e.fileName, e.untitled), std::tuple(7.0, good, false));
     EXPECT_EQ(editorShell.panels[0], "objects: 1");
