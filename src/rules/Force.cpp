@@ -79,9 +79,8 @@ ForceResult forceShapes(Tiling& t) {
             t.shapes[++t.shapeLast] = s;
             v.addShape(t.shapeLast, s);
             ++r.forced;
+            // Its corners' points, this one among them, are read afresh.
             for (int j = 0; j < 4; ++j) enqueue(v.shapePoints(t.shapeLast)[static_cast<std::size_t>(j)]);
-            // The point's candidates have narrowed: read it afresh.
-            enqueue(id);
             break;
         }
     }

@@ -12,6 +12,8 @@ class VertexSet;
 // break the rules at one of its four corners or along one of its four
 // edges: a shared edge whose arrows disagree, a filled point that is none of
 // the eight stars, a point that no star contains, or two corners in one slot.
+// (A shared edge with disagreeing arrows always leaves its end points in no
+// star, so the points alone decide.)
 // Only the shapes near the candidate are looked at.
 bool attachBreaksRules(const Tiling& t, const TileShape& candidate);
 

@@ -44,12 +44,10 @@ std::vector<EdgeCost> edgeCosts(const VertexSet& v, const std::vector<SharedEdge
     return out;
 }
 
-// Shapes linked by shared edges, with the edges of each shape.
+// The shared edges of each shape.
 struct EdgeGraph {
     std::vector<int> start;  // edges of shape s: list[start[s] .. start[s+1])
     std::vector<int> list;
-    std::vector<int> component;
-    int components = 0;
 };
 
 EdgeGraph edgeGraph(int shapes, const std::vector<EdgeCost>& edges) {
@@ -65,25 +63,6 @@ EdgeGraph edgeGraph(int shapes, const std::vector<EdgeCost>& edges) {
     for (std::size_t i = 0; i < edges.size(); ++i) {
         g.list[static_cast<std::size_t>(fill[static_cast<std::size_t>(edges[i].a)]++)] = static_cast<int>(i);
         g.list[static_cast<std::size_t>(fill[static_cast<std::size_t>(edges[i].b)]++)] = static_cast<int>(i);
-    }
-    g.component.assign(static_cast<std::size_t>(shapes), -1);
-    std::vector<int> stack;
-    for (int s = 0; s < shapes; ++s) {
-        if (g.component[static_cast<std::size_t>(s)] >= 0) continue;
-        g.component[static_cast<std::size_t>(s)] = g.components;
-        stack.push_back(s);
-        while (!stack.empty()) {
-            const int x = stack.back();
-            stack.pop_back();
-            for (int k = g.start[static_cast<std::size_t>(x)]; k < g.start[static_cast<std::size_t>(x) + 1]; ++k) {
-                const EdgeCost& e = edges[static_cast<std::size_t>(g.list[static_cast<std::size_t>(k)])];
-                const int y = e.a == x ? e.b : e.a;
-                if (g.component[static_cast<std::size_t>(y)] >= 0) continue;
-                g.component[static_cast<std::size_t>(y)] = g.components;
-                stack.push_back(y);
-            }
-        }
-        ++g.components;
     }
     return g;
 }
@@ -127,51 +106,6 @@ void descend(const EdgeGraph& g, const std::vector<EdgeCost>& edges, std::vector
             }
         }
     }
-}
-
-// Spreads an orientation across shared edges from the first shape of each
-// piece, which gets `seed`: each shape reached takes the turn that agrees
-// best with the neighbours already decided.
-std::vector<uint8_t> spread(const EdgeGraph& g, const std::vector<EdgeCost>& edges, int shapes, uint8_t seed) {
-    std::vector<uint8_t> f(static_cast<std::size_t>(shapes), 0);
-    std::vector<uint8_t> done(static_cast<std::size_t>(shapes), 0);
-    std::deque<int> queue;
-    for (int s0 = 0; s0 < shapes; ++s0) {
-        if (done[static_cast<std::size_t>(s0)]) continue;
-        f[static_cast<std::size_t>(s0)] = seed;
-        done[static_cast<std::size_t>(s0)] = 1;
-        queue.push_back(s0);
-        while (!queue.empty()) {
-            const int x = queue.front();
-            queue.pop_front();
-            for (int k = g.start[static_cast<std::size_t>(x)]; k < g.start[static_cast<std::size_t>(x) + 1]; ++k) {
-                const EdgeCost& e = edges[static_cast<std::size_t>(g.list[static_cast<std::size_t>(k)])];
-                const int y = e.a == x ? e.b : e.a;
-                if (done[static_cast<std::size_t>(y)]) continue;
-                int cost[2] = {0, 0};
-                for (int fy = 0; fy < 2; ++fy) {
-                    f[static_cast<std::size_t>(y)] = static_cast<uint8_t>(fy);
-                    for (int m = g.start[static_cast<std::size_t>(y)]; m < g.start[static_cast<std::size_t>(y) + 1]; ++m) {
-                        const EdgeCost& ey = edges[static_cast<std::size_t>(g.list[static_cast<std::size_t>(m)])];
-                        const int other = ey.a == y ? ey.b : ey.a;
-                        if (done[static_cast<std::size_t>(other)]) cost[fy] += edgeCost(ey, f);
-                    }
-                }
-                f[static_cast<std::size_t>(y)] = cost[1] < cost[0] ? 1 : 0;
-                done[static_cast<std::size_t>(y)] = 1;
-                queue.push_back(y);
-            }
-        }
-    }
-    return f;
-}
-
-// The conflicts of each piece under an orientation.
-std::vector<int> costPerComponent(const EdgeGraph& g, const std::vector<EdgeCost>& edges,
-                                  const std::vector<uint8_t>& f) {
-    std::vector<int> c(static_cast<std::size_t>(g.components), 0);
-    for (const EdgeCost& e : edges) c[static_cast<std::size_t>(g.component[static_cast<std::size_t>(e.a)])] += edgeCost(e, f);
-    return c;
 }
 
 // Edge e of a shape of this kind and angle runs in this slot's direction.
@@ -290,22 +224,12 @@ OrientResult orientShapes(Tiling& t) {
     const std::vector<EdgeCost> edges = edgeCosts(v, shared);
     const EdgeGraph g = edgeGraph(shapes, edges);
 
-    // Three starts, each improved by single turns; every piece keeps the best.
-    std::vector<uint8_t> tries[3] = {indexTurns(v), spread(g, edges, shapes, 0), spread(g, edges, shapes, 1)};
-    std::vector<int> costs[3];
-    for (int k = 0; k < 3; ++k) {
-        descend(g, edges, tries[k]);
-        costs[k] = costPerComponent(g, edges, tries[k]);
-    }
-    std::vector<uint8_t> f(static_cast<std::size_t>(shapes), 0);
-    for (int s = 0; s < shapes; ++s) {
-        const std::size_t c = static_cast<std::size_t>(g.component[static_cast<std::size_t>(s)]);
-        int best = 0;
-        for (int k = 1; k < 3; ++k) {
-            if (costs[k][c] < costs[best][c]) best = k;
-        }
-        f[static_cast<std::size_t>(s)] = tries[best][static_cast<std::size_t>(s)];
-    }
+    // The vertex index first, then single turns while they lower the
+    // conflicts: never more than the index leaves. (Spreading one shape's
+    // choice across shared edges from a seed was tried as a second start;
+    // on the quasitiler's patches it never ended below this.)
+    std::vector<uint8_t> f = indexTurns(v);
+    descend(g, edges, f);
 
     for (int s = 0; s < shapes; ++s) {
         if (!f[static_cast<std::size_t>(s)]) continue;

@@ -110,6 +110,24 @@ TEST_F(RulesForce, DeadEndsStayAsTheyAre) {
     expectContourOfARebuild();
 }
 
+// On a patch that breaks the rules in many places, no forced shape touches
+// a conflicting edge, an illegal point or a dead end, and no count grows.
+TEST_F(RulesForce, ForcedShapesNeverBreakTheRules) {
+    ASSERT_TRUE(test::quasitilerPatch(*t, 14));
+    const int before = t->shapeLast;
+    const RuleReport was = checkRules(*t);
+    ASSERT_GT(was.arrowConflicts + was.illegalVertices, 0);
+    const ForceResult r = forceShapes(*t);
+    ASSERT_GT(r.forced, 0);
+    const RuleReport now = checkRules(*t);
+    EXPECT_EQ(now.arrowConflicts, was.arrowConflicts);
+    EXPECT_EQ(now.illegalVertices, was.illegalVertices);
+    EXPECT_LE(now.deadEnds, was.deadEnds);
+    EXPECT_EQ(r.deadEnds, now.deadEnds);
+    EXPECT_TRUE(now.offendingShapes.empty() || now.offendingShapes.back() <= before);
+    expectContourOfARebuild();
+}
+
 TEST_F(RulesForce, AttachBreaksRulesForATurnedThinNotForALegalNeighbour) {
     const std::vector<TileShape> whole = forcedPatch();
     // Take out an inner thin shape and a thick one; each fits back as it was.

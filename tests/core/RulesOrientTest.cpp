@@ -87,5 +87,20 @@ TEST_F(RulesOrient, QuasitilerPatchesEndNoWorseThanTheVertexIndex) {
     }
 }
 
+// No single turn lowers the conflicts an orientation leaves, and on the
+// radius-20 patch they end below the vertex index's 86.
+TEST_F(RulesOrient, NoSingleTurnImprovesTheResult) {
+    ASSERT_TRUE(test::quasitilerPatch(*t, 20));
+    EXPECT_LT(orientShapes(*t).arrowConflicts, 86);
+    ASSERT_TRUE(test::quasitilerPatch(*t, 9));
+    const int left = orientShapes(*t).arrowConflicts;
+    ASSERT_GT(left, 0);
+    for (int i = 0; i <= t->shapeLast; ++i) {
+        t->shapes[i].angle = (t->shapes[i].angle + 5) % 10;
+        EXPECT_GE(checkRules(*t).arrowConflicts, left) << i;
+        t->shapes[i].angle = (t->shapes[i].angle + 5) % 10;
+    }
+}
+
 }  // namespace
 }  // namespace rho
