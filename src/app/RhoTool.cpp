@@ -446,6 +446,9 @@ int runRhoTool(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (command == "check") return check(args, out, err);
     if (command == "attach") return attach(args, out, err);
     if (command == "export") return exportTiling(args, out, err);
+    if (command == "orient") return orientVerb(args, out, err);
+    if (command == "rules") return rulesVerb(args, out, err);
+    if (command == "force") return forceVerb(args, out, err);
     if (command == "deflate") return deflateVerb(args, out, err);
     if (command == "compose") return composeVerb(args, out, err);
     if (command == "sets") return writeRuleSets(args, out, err);

@@ -36,6 +36,9 @@ int badArgument(std::ostream& err, const std::string& why);
 
 // orient IN -o OUT, rules IN, force IN -o OUT, deflate IN -o OUT [--times K],
 // compose IN -o OUT; `a` holds the verb and its arguments.
+int orientVerb(const std::vector<std::string>& a, std::ostream& out, std::ostream& err);
+int rulesVerb(const std::vector<std::string>& a, std::ostream& out, std::ostream& err);
+int forceVerb(const std::vector<std::string>& a, std::ostream& out, std::ostream& err);
 int deflateVerb(const std::vector<std::string>& a, std::ostream& out, std::ostream& err);
 int composeVerb(const std::vector<std::string>& a, std::ostream& out, std::ostream& err);
 

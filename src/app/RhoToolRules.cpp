@@ -3,10 +3,15 @@
 // `rules`, writes the result through the same all-or-nothing path as the
 // other verbs. Their output lines are fixed so that scripts can read them.
 
+#include <charconv>
+#include <cmath>
 #include <ostream>
 
 #include "app/RhoToolParts.h"
+#include "rules/Check.h"
 #include "rules/Deflation.h"
+#include "rules/Force.h"
+#include "rules/Orient.h"
 
 namespace rho::rhotool {
 
@@ -48,6 +53,17 @@ int parseInOut(const std::vector<std::string>& a, bool takesTimes, InOut& io, st
 
 // A coordinate with two decimals and a point, whatever the locale; a value
 // that rounds to zero is "0.00", never "-0.00".
+std::string twoDecimals(double v) {
+    if (std::fabs(v) < 0.005) v = 0.0;
+    char buffer[64];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, 2);
+    return ec == std::errc() ? std::string(buffer, end) : std::string("nan");
+}
+
+void printPlaces(std::ostream& out, const char* label, const std::vector<Point2>& places) {
+    for (const Point2& p : places) out << label << ' ' << twoDecimals(p.x) << ' ' << twoDecimals(p.y) << '\n';
+}
+
 // Deflation and composition refuse before anything changes; a refusal
 // writes nothing and says why on standard error.
 int deflateOrCompose(const std::vector<std::string>& a, bool composing, std::ostream& out, std::ostream& err) {
@@ -67,6 +83,44 @@ int deflateOrCompose(const std::vector<std::string>& a, bool composing, std::ost
 }
 
 }  // namespace
+
+int orientVerb(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    InOut io;
+    if (const int bad = parseInOut(a, false, io, err)) return bad;
+    Session s;
+    if (!load(s, io.in, err)) return kFailed;
+    const OrientResult result = orientShapes(*s.tiling);
+    if (!save(s, io.out, err)) return kFailed;
+    out << "turned: " << result.turned << "\narrow conflicts: " << result.arrowConflicts << "\n";
+    return kDone;
+}
+
+int rulesVerb(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    if (a.size() != 2) return badArgument(err, "rules takes FILE.rho");
+    Session s;
+    if (!load(s, a[1], err)) return kFailed;
+    const RuleReport report = checkRules(*s.tiling);
+    out << "arrow conflicts: " << report.arrowConflicts << "\nillegal vertices: " << report.illegalVertices
+        << "\ndead ends: " << report.deadEnds << "\n";
+    printPlaces(out, "conflict", report.conflictPlaces);
+    printPlaces(out, "illegal", report.illegalPlaces);
+    printPlaces(out, "dead end", report.deadEndPlaces);
+    return report.clean() ? kDone : kFailed;
+}
+
+int forceVerb(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
+    InOut io;
+    if (const int bad = parseInOut(a, false, io, err)) return bad;
+    Session s;
+    if (!load(s, io.in, err)) return kFailed;
+    const ForceResult result = forceShapes(*s.tiling);
+    if (!save(s, io.out, err)) return kFailed;
+    out << "forced shapes: " << result.forced << "\ndead ends: " << result.deadEnds << "\n";
+    if (result.tableFull)
+        err << "rhotool: the shape table filled up (" << kMaxShapes << " shapes, " << kMaxContour
+            << " contour points); forcing stopped there\n";
+    return kDone;
+}
 
 int deflateVerb(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
     return deflateOrCompose(a, false, out, err);
