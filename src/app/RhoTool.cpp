@@ -10,9 +10,11 @@
 #include <utility>
 
 #include "app/HeadlessShell.h"
+#include "app/RhoToolParts.h"
 #include "edit/ContourRecalculation.h"
 #include "edit/Creation.h"
 #include "edit/Placement.h"
+#include "generate/PenrosePatchDialog.h"
 #include "generate/Quasitiler.h"
 #include "generate/QuasitilerDialog.h"
 #include "geometry/Geometry.h"
@@ -28,15 +30,13 @@
 
 namespace rho {
 
-namespace {
-
-constexpr int kDone = 0;
-constexpr int kFailed = 1;
-constexpr int kBadArgument = 2;
+namespace rhotool {
 
 const char* const kUsage =
     "usage: rhotool COMMAND ...\n"
-    "  generate RADIUS OUT.rho        make a pentagrid patch of radius 5..50 and save it\n"
+    "  generate RADIUS OUT.rho [--penrose]\n"
+    "                                 make a pentagrid patch of radius 5..50 and save it;\n"
+    "                                 --penrose makes a true Penrose patch, whose arrows agree\n"
     "  info FILE.rho                  counts, selection and the bounding box of the corners\n"
     "  check FILE.rho                 compare the stored contour with a fresh recalculation\n"
     "  attach FILE.rho KIND X Y ANGLE [-o OUT.rho]\n"
@@ -50,9 +50,29 @@ const char* const kUsage =
     "                                 with --display set (alone) or both (with blue\n"
     "                                 outlines), in plain or antialiased lines\n"
     "                                 (default: plain shapes)\n"
+    "  orient FILE.rho -o OUT.rho     turn shapes by 180 degrees so that as few shared edges\n"
+    "                                 as possible have conflicting arrows; prints\n"
+    "                                 \"turned: T\" and \"arrow conflicts: C\"\n"
+    "  rules FILE.rho                 check the matching rules: prints \"arrow conflicts: C\",\n"
+    "                                 \"illegal vertices: V\", \"dead ends: D\", then each place\n"
+    "                                 (\"conflict X Y\", \"illegal X Y\", \"dead end X Y\");\n"
+    "                                 exits with 1 unless all three counts are 0\n"
+    "  force FILE.rho -o OUT.rho      add every forced shape; prints \"forced shapes: N\"\n"
+    "                                 and \"dead ends: D\"\n"
+    "  deflate FILE.rho -o OUT.rho [--times K]\n"
+    "                                 cut every shape into smaller ones, K times (default 1);\n"
+    "                                 refused (nothing written) on arrow conflicts or when\n"
+    "                                 the result would not fit in the tables\n"
+    "  compose FILE.rho -o OUT.rho    the inverse of deflate: join the pieces into parents\n"
     "  sets DIR                       write the sets that show the matching rules,\n"
     "                                 DIR/matching-arcs.rhs and DIR/ammann-bars.rhs\n"
     "  --help                         this text\n";
+
+}  // namespace rhotool
+
+namespace {
+
+using namespace rhotool;
 
 std::string sixDecimals(double v) {
     char buffer[400];
@@ -69,17 +89,6 @@ bool parseNumber(const std::string& text, double& value) {
         return false;
     }
     return used == text.size() && std::isfinite(value);
-}
-
-bool parseInt(const std::string& text, int& value) {
-    if (text.empty()) return false;
-    size_t used = 0;
-    try {
-        value = std::stoi(text, &used);
-    } catch (...) {
-        return false;
-    }
-    return used == text.size();
 }
 
 std::string extensionOf(const std::string& path) {
@@ -105,10 +114,20 @@ void reportOversized(const std::string& path, std::size_t limit, const char* wha
     err << "the file is larger than " << limit << " bytes, the most " << what << " may hold\n";
 }
 
-struct Session {
-    HeadlessShell shell;
-    std::unique_ptr<Tiling> tiling = createTiling(shell);
-};
+}  // namespace
+
+namespace rhotool {
+
+bool parseInt(const std::string& text, int& value) {
+    if (text.empty()) return false;
+    size_t used = 0;
+    try {
+        value = std::stoi(text, &used);
+    } catch (...) {
+        return false;
+    }
+    return used == text.size();
+}
 
 bool load(Session& s, const std::string& path, std::ostream& err) {
     if (readTiling(*s.tiling, s.shell, path, FileSource::AnyStream)) return true;
@@ -131,14 +150,34 @@ int badArgument(std::ostream& err, const std::string& why) {
     return kBadArgument;
 }
 
-int generate(const std::vector<std::string>& a, std::ostream& out, std::ostream& err) {
-    if (a.size() != 3) return badArgument(err, "generate takes RADIUS and OUT.rho");
-    Session s;
-    // The dialog's own test of the radius, with the dialog's own message.
-    QuasitilerDialog dialog(*s.tiling, s.shell);
-    dialog.editText = a[1];
+}  // namespace rhotool
+
+namespace {
+
+// The radius goes through the dialog's own test, with the dialog's own
+// message; true when the dialog generated the patch and closed.
+template <class Dialog>
+bool generateThroughDialog(Session& s, const std::string& radius) {
+    Dialog dialog(*s.tiling, s.shell);
+    dialog.editText = radius;
     dialog.Button1Click();
-    if (!dialog.closed) {
+    return dialog.closed;
+}
+
+int generate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::vector<std::string> a;
+    bool penrose = false;
+    for (const std::string& arg : args) {
+        if (arg == "--penrose")
+            penrose = true;
+        else
+            a.push_back(arg);
+    }
+    if (a.size() != 3) return badArgument(err, "generate takes RADIUS and OUT.rho [--penrose]");
+    Session s;
+    const bool made = penrose ? generateThroughDialog<PenrosePatchDialog>(s, a[1])
+                              : generateThroughDialog<QuasitilerDialog>(s, a[1]);
+    if (!made) {
         reportMessages(s.shell, err);
         err << kUsage;
         return kBadArgument;
@@ -407,6 +446,11 @@ int runRhoTool(const std::vector<std::string>& args, std::ostream& out, std::ost
     if (command == "check") return check(args, out, err);
     if (command == "attach") return attach(args, out, err);
     if (command == "export") return exportTiling(args, out, err);
+    if (command == "orient") return orientVerb(args, out, err);
+    if (command == "rules") return rulesVerb(args, out, err);
+    if (command == "force") return forceVerb(args, out, err);
+    if (command == "deflate") return deflateVerb(args, out, err);
+    if (command == "compose") return composeVerb(args, out, err);
     if (command == "sets") return writeRuleSets(args, out, err);
     return badArgument(err, "unknown command " + command);
 }

@@ -1,0 +1,106 @@
+// Orienting: only angles change, by 180 degrees, and a tiling that keeps the
+// rules gets its one orientation back; the quasitiler's generalised patches
+// never end worse than the vertex-index orientation leaves them.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "edit/Creation.h"
+#include "rules/Check.h"
+#include "rules/Orient.h"
+#include "support/FakeShell.h"
+#include "support/RulePatches.h"
+
+namespace rho {
+namespace {
+
+struct RulesOrient : ::testing::Test {
+    test::FakeShell shell;
+    std::unique_ptr<Tiling> t = createTiling(shell);
+
+    std::vector<TileShape> table() const { return {t->shapes, t->shapes + t->shapeLast + 1}; }
+    // Conflicts left by the vertex-index orientation alone.
+    int indexConflicts() {
+        const std::vector<TileShape> saved = table();
+        const std::vector<bool> turn = indexOrientation(*t);
+        for (int i = 0; i <= t->shapeLast; ++i) {
+            if (turn[static_cast<std::size_t>(i)]) t->shapes[i].angle = (t->shapes[i].angle + 5) % 10;
+        }
+        const int c = checkRules(*t).arrowConflicts;
+        std::copy(saved.begin(), saved.end(), t->shapes);
+        return c;
+    }
+};
+
+bool sameExceptAngle(const TileShape& a, const TileShape& b) {
+    return a.x == b.x && a.y == b.y && a.kind == b.kind && a.color == b.color;
+}
+
+TEST_F(RulesOrient, RandomTurnsOfALegalPatchAreUndone) {
+    ASSERT_TRUE(test::loadShapes(*t, test::deflate(test::starAround(*t, {4, 4, 4, 4, 4}, 0), 4)));
+    t->shapes[7].color = -5;  // colours, selection included, stay
+    const std::vector<TileShape> legal = table();
+    std::mt19937 rng(7);
+    int turnedByHand = 0;
+    for (int i = 0; i <= t->shapeLast; ++i) {
+        if (rng() % 2) continue;
+        t->shapes[i].angle = (t->shapes[i].angle + 5) % 10;
+        ++turnedByHand;
+    }
+    ASSERT_GT(checkRules(*t).arrowConflicts, 100);
+    const OrientResult r = orientShapes(*t);
+    EXPECT_EQ(r.arrowConflicts, 0);
+    EXPECT_EQ(r.turned, turnedByHand);
+    for (int i = 0; i <= t->shapeLast; ++i) {
+        EXPECT_TRUE(sameExceptAngle(t->shapes[i], legal[static_cast<std::size_t>(i)])) << i;
+        EXPECT_EQ(t->shapes[i].angle, legal[static_cast<std::size_t>(i)].angle) << i;
+    }
+    EXPECT_TRUE(checkRules(*t).clean());
+    // Already oriented: nothing turns.
+    EXPECT_EQ(orientShapes(*t).turned, 0);
+}
+
+// The quasitiler's grid offsets do not sum to an integer: oriented by the
+// vertex index its radius-20 patch keeps 86 conflicts and radius 50 keeps
+// 443. Orienting keeps no more than that at any radius.
+TEST_F(RulesOrient, QuasitilerPatchesEndNoWorseThanTheVertexIndex) {
+    const int known[][2] = {{20, 86}, {50, 443}};
+    for (auto [n, conflicts] : known) {
+        ASSERT_TRUE(test::quasitilerPatch(*t, n));
+        EXPECT_EQ(indexConflicts(), conflicts) << n;
+    }
+    for (int n : {5, 9, 14, 20, 27, 33, 41, 50}) {
+        ASSERT_TRUE(test::quasitilerPatch(*t, n));
+        const int baseline = indexConflicts();
+        const std::vector<TileShape> before = table();
+        const OrientResult r = orientShapes(*t);
+        EXPECT_LE(r.arrowConflicts, baseline) << n;
+        EXPECT_EQ(r.arrowConflicts, checkRules(*t).arrowConflicts) << n;
+        int turned = 0;
+        for (int i = 0; i <= t->shapeLast; ++i) {
+            const int was = before[static_cast<std::size_t>(i)].angle, now = t->shapes[i].angle;
+            ASSERT_TRUE(sameExceptAngle(t->shapes[i], before[static_cast<std::size_t>(i)]));
+            ASSERT_TRUE(now == was || now == (was + 5) % 10);
+            turned += now != was;
+        }
+        EXPECT_EQ(r.turned, turned) << n;
+    }
+}
+
+// No single turn lowers the conflicts an orientation leaves, and on the
+// radius-20 patch they end below the vertex index's 86.
+TEST_F(RulesOrient, NoSingleTurnImprovesTheResult) {
+    ASSERT_TRUE(test::quasitilerPatch(*t, 20));
+    EXPECT_LT(orientShapes(*t).arrowConflicts, 86);
+    ASSERT_TRUE(test::quasitilerPatch(*t, 9));
+    const int left = orientShapes(*t).arrowConflicts;
+    ASSERT_GT(left, 0);
+    for (int i = 0; i <= t->shapeLast; ++i) {
+        t->shapes[i].angle = (t->shapes[i].angle + 5) % 10;
+        EXPECT_GE(checkRules(*t).arrowConflicts, left) << i;
+        t->shapes[i].angle = (t->shapes[i].angle + 5) % 10;
+    }
+}
+
+}  // namespace
+}  // namespace rho
