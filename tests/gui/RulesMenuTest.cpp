@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -157,6 +158,15 @@ TEST_F(RulesMenu, RightClickAttachBreakingTheRulesIsRefusedWhileTheyAreKept) {
     EXPECT_NEAR(t.shapes[t.shapeLast].x, gone.x, 1e-9);
 }
 
+// Collects the region a widget was asked to paint.
+struct PaintCounter : QObject {
+    QRegion painted;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
 // The check on Qt's own message box, answered with the keyboard.
 struct RulesCheckBox : ::testing::Test {
     QtModalUi ui;
@@ -190,7 +200,13 @@ TEST_F(RulesCheckBox, CheckShowsTheCountsSelectsTheOffendersAndDeleteSelectedRem
 
     std::string title;
     QMessageBox::StandardButtons buttons;
+    PaintCounter painted;
+    QApplication::processEvents();
+    window->view().installEventFilter(&painted);
+    bool paintedBehindTheBox = false;
     boxes.actions.push_back([&](QMessageBox& box) {
+        QApplication::processEvents();
+        paintedBehindTheBox = painted.painted.contains(window->view().rect().center());
         title = box.windowTitle().toStdString();
         buttons = box.standardButtons();
         QTest::keyClick(&box, Qt::Key_Return);
@@ -199,6 +215,8 @@ TEST_F(RulesCheckBox, CheckShowsTheCountsSelectsTheOffendersAndDeleteSelectedRem
     EXPECT_EQ(boxes.take(), (std::vector<std::string>{"arrow conflicts: " + std::to_string(report.arrowConflicts) +
                                                       "\nillegal vertices: " + std::to_string(report.illegalVertices) +
                                                       "\ndead ends: " + std::to_string(report.deadEnds)}));
+    window->view().removeEventFilter(&painted);
+    EXPECT_TRUE(paintedBehindTheBox);  // the selection shows while the box is open
     EXPECT_EQ(title, "rho 2.0 ");
     EXPECT_EQ(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     std::vector<int> selected;
