@@ -51,23 +51,18 @@ bool findSnapTarget(const Tiling& t, int& point, int& corner) {
     return point >= 0;
 }
 
-// The merge and the store of an attach while "keep matching rules" is on.
-// An overlap is refused as always; a shape that fits but would break the
-// matching rules is refused too, with the contour put back as it was and
-// the reason in the status line.
-bool attachKeepingRules(Tiling& t, Shell& shell) {
+// The merge of an attach while "keep matching rules" is on: an overlap is
+// refused as always; a shape that fits but would break the matching rules
+// is refused too, with the contour put back as it was and the reason in
+// the status line.
+bool mergeKeepingRules(Tiling& t, Shell& shell) {
     const std::vector<ContourVertex> before(t.contour, t.contour + t.contourLast + 1);
     if (mergeIntoContour(t) == 0) return false;
-    if (attachBreaksRules(t, t.floating)) {
-        std::copy(before.begin(), before.end(), t.contour);
-        t.contourLast = static_cast<int32_t>(before.size()) - 1;
-        announce(t, shell, kBreaksRulesText);
-        return false;
-    }
-    storeFloating(t, shell, t.shapeLast + 1);
-    t.modified = 1;
-    announce(t, shell, "idle");
-    return true;
+    if (!attachBreaksRules(t, t.floating)) return true;
+    std::copy(before.begin(), before.end(), t.contour);
+    t.contourLast = static_cast<int32_t>(before.size()) - 1;
+    announce(t, shell, kBreaksRulesText);
+    return false;
 }
 
 bool attachToContour(Tiling& t, Shell& shell) {
@@ -85,8 +80,7 @@ bool attachToContour(Tiling& t, Shell& shell) {
         t.cornerScratch[k].y = t.cornerBuffer[k].y;
     }
     if (t.shapeLast > kMaxHandShapeLast) return false;
-    if (t.keepRules == 1) return attachKeepingRules(t, shell);
-    if (mergeIntoContour(t) == 0) return false;
+    if (t.keepRules == 1 ? !mergeKeepingRules(t, shell) : mergeIntoContour(t) == 0) return false;
     storeFloating(t, shell, t.shapeLast + 1);
     t.modified = 1;
     announce(t, shell, "idle");
