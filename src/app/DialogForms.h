@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "edit/BoundingBoxDialog.h"
+#include "generate/PenrosePatchDialog.h"
 #include "generate/QuasitilerDialog.h"
 #include "io/PrintingOptionsDialog.h"
 #include "tiling/Records.h"
@@ -52,15 +53,20 @@ private:
     QLineEdit* shapeWidth_ = nullptr;
 };
 
-// The quasitiler dialog.
-class TForm6 : public QDialog {
+// The dialog of a patch generator: a radius, "do it" and "cancel", and a
+// credit, all taken from the logic it forwards to. Made for the quasitiler
+// (TForm6) and for the penrose patch.
+template <class Logic>
+class RadiusForm : public QDialog {
 public:
-    TForm6(Tiling& t, Shell& shell, QWidget* parent);
+    RadiusForm(Tiling& t, Shell& shell, QWidget* parent);
 
 private:
-    QuasitilerDialog logic_;
+    Logic logic_;
     QLineEdit* edit_ = nullptr;
 };
+using TForm6 = RadiusForm<QuasitilerDialog>;
+using PenrosePatchForm = RadiusForm<PenrosePatchDialog>;
 
 // The about box: no title bar, 348 x 271 pixels.
 class TForm7 : public QDialog {

@@ -16,6 +16,8 @@ class Printer;
 void setboundingbox1Click(Tiling& t, Shell& shell, ModalUi& ui, QWidget* parent);
 // tools > "quasitiler..." (TForm6).
 void quasitiler1Click(Tiling& t, Shell& shell, ModalUi& ui, QWidget* parent);
+// rules > "penrose patch..." (the quasitiler's form with its own texts).
+void penrosepatch1Click(Tiling& t, Shell& shell, ModalUi& ui, QWidget* parent);
 // tools > "about..." (TForm7).
 void about1Click(ModalUi& ui, QWidget* parent);
 // tile > "printing opties..." (TForm5).

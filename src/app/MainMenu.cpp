@@ -15,6 +15,7 @@
 #include "edit/DisplayToggles.h"
 #include "edit/OrderShapes.h"
 #include "edit/Placement.h"
+#include "edit/RulesCommands.h"
 #include "edit/Selection.h"
 #include "generate/Colorize.h"
 #include "io/DocumentCommands.h"
@@ -125,6 +126,18 @@ void TForm1::buildMenus() {
     addItem(tools, "recalculate contour", cmd(recalculatecontour1Click));
     addItem(tools, "preferences...", nullptr);
     addItem(tools, "about...", [this] { about1Click(ui_, this); });
+
+    QMenu* rules = menuBar()->addMenu("rules");
+    addItem(rules, "orient shapes", cmd(orientshapes1Click));
+    addItem(rules, "check matching rules", cmd(checkmatchingrules1Click));
+    addItem(rules, "fill forced shapes", cmd(fillforcedshapes1Click));
+    rules->addSeparator();
+    addItem(rules, "deflate", cmd(deflate1Click));
+    addItem(rules, "compose", cmd(compose1Click));
+    rules->addSeparator();
+    addItem(rules, "penrose patch...", [this] { penrosepatch1Click(*tiling_, *shell_, ui_, this); });
+    rules->addSeparator();
+    addItem(rules, "keep matching rules", cmd(keepmatchingrules1Click))->setCheckable(true);
 }
 
 void TForm1::buildSpeedBar(QWidget* bar) {

@@ -24,6 +24,9 @@ const char* const kDisplayGroup[] = {"display as shape", "display as set", "disp
 }  // namespace
 
 Answer QtShell::messageBox(const std::string& text, Buttons buttons) {
+    // What the command drew before its message (a selection, refused
+    // shapes) shows behind the box, not only after the command ends.
+    parts_.view->update();
     return ui_.messageBox(parts_.window, text, buttons);
 }
 

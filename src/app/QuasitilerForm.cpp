@@ -1,3 +1,5 @@
+// The radius dialogs of the pattern generators: the quasitiler (TForm6) and
+// the penrose patch share one form over the texts of their logic.
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,8 +11,9 @@
 
 namespace rho {
 
-TForm6::TForm6(Tiling& t, Shell& shell, QWidget* parent) : QDialog(parent), logic_(t, shell) {
-    using D = QuasitilerDialog;
+template <class Logic>
+RadiusForm<Logic>::RadiusForm(Tiling& t, Shell& shell, QWidget* parent) : QDialog(parent), logic_(t, shell) {
+    using D = Logic;
     setWindowTitle(D::kCaption);
     setFixedSize(300, 236);
 
@@ -47,8 +50,16 @@ TForm6::TForm6(Tiling& t, Shell& shell, QWidget* parent) : QDialog(parent), logi
     });
 }
 
+template class RadiusForm<QuasitilerDialog>;
+template class RadiusForm<PenrosePatchDialog>;
+
 void quasitiler1Click(Tiling& t, Shell& shell, ModalUi& ui, QWidget* parent) {
     TForm6 form(t, shell, parent);
+    ui.execDialog(form);
+}
+
+void penrosepatch1Click(Tiling& t, Shell& shell, ModalUi& ui, QWidget* parent) {
+    PenrosePatchForm form(t, shell, parent);
     ui.execDialog(form);
 }
 

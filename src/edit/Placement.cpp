@@ -1,9 +1,13 @@
 #include "edit/Placement.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "edit/StatusLine.h"
 #include "geometry/Geometry.h"
 #include "render/Renderer.h"
 #include "render/View.h"
+#include "rules/KeepRules.h"
 #include "tiling/Contour.h"
 #include "tiling/ShapeCorners.h"
 #include "tiling/Shell.h"
@@ -47,6 +51,20 @@ bool findSnapTarget(const Tiling& t, int& point, int& corner) {
     return point >= 0;
 }
 
+// The merge of an attach while "keep matching rules" is on: an overlap is
+// refused as always; a shape that fits but would break the matching rules
+// is refused too, with the contour put back as it was and the reason in
+// the status line.
+bool mergeKeepingRules(Tiling& t, Shell& shell) {
+    const std::vector<ContourVertex> before(t.contour, t.contour + t.contourLast + 1);
+    if (mergeIntoContour(t) == 0) return false;
+    if (!attachBreaksRules(t, t.floating)) return true;
+    std::copy(before.begin(), before.end(), t.contour);
+    t.contourLast = static_cast<int32_t>(before.size()) - 1;
+    announce(t, shell, kBreaksRulesText);
+    return false;
+}
+
 bool attachToContour(Tiling& t, Shell& shell) {
     buildCornerRecords(t, t.floating);
     int c = 0;
@@ -62,7 +80,7 @@ bool attachToContour(Tiling& t, Shell& shell) {
         t.cornerScratch[k].y = t.cornerBuffer[k].y;
     }
     if (t.shapeLast > kMaxHandShapeLast) return false;
-    if (mergeIntoContour(t) == 0) return false;
+    if (t.keepRules == 1 ? !mergeKeepingRules(t, shell) : mergeIntoContour(t) == 0) return false;
     storeFloating(t, shell, t.shapeLast + 1);
     t.modified = 1;
     announce(t, shell, "idle");

@@ -28,8 +28,13 @@ void moveFloating(Tiling& t, Shell& shell, int x, int y);
 // Attaches the floating shape: the first shape stands where it is, any
 // other snaps a corner onto a contour point within 10 units and must cover
 // only free sectors. Returns true when the shape was added. Either way the
-// floating shape is gone afterwards; a refusal changes nothing else.
+// floating shape is gone afterwards; a refusal changes nothing else. While
+// "keep matching rules" is on (t.keepRules), a shape that would make an
+// arrow conflict, an illegal vertex or a dead end is refused as well, and
+// the status text becomes kBreaksRulesText.
 bool attachShape(Tiling& t, Shell& shell);
+
+inline constexpr const char* kBreaksRulesText = "breaks the matching rules";
 
 // The status text while a floating shape of this kind exists.
 const char* addingStatusText(int32_t kind);

@@ -52,6 +52,9 @@ struct Tiling {
     int32_t currentColor = 3;
     int32_t displayOrigin = 0;
     int32_t displayBoundingBox = 0;
+    // "keep matching rules": attaching by hand refuses shapes that break the
+    // matching rules. A state of the window, not of the file.
+    int32_t keepRules = 0;
 
     ShapeTemplate largeTemplate;
     ShapeTemplate smallTemplate;

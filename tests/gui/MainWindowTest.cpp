@@ -58,7 +58,9 @@ TEST_F(MainWindow, MenusHaveTheirCaptionsOrderSeparatorsAndStates) {
         "3:1", "2:1", "-", "1:1", "-", "1:2", "1:3", "1:4", "<", "recentre", "redraw", "<", ">set", "set editor...",
         "display as set", "display as shape", "display as both", "antialiased lines", "<", ">tools",
         "display origin", "display bounding box", "set bounding box...", "quasitiler...", "order shapes",
-        "recalculate contour", "preferences...", "about...", "<"};
+        "recalculate contour", "preferences...", "about...", "<", ">rules", "orient shapes",
+        "check matching rules", "fill forced shapes", "-", "deflate", "compose", "-", "penrose patch...", "-",
+        "keep matching rules", "<"};
     EXPECT_EQ(window->menuOutline(), expected);
     for (const QString& item : expected) {
         if (item.startsWith('>') || item == "<" || item == "-") continue;
@@ -71,6 +73,8 @@ TEST_F(MainWindow, MenusHaveTheirCaptionsOrderSeparatorsAndStates) {
     EXPECT_EQ(window->speedButton("print")->isEnabled(), printer);
     EXPECT_TRUE(window->menuItem("display as shape")->isChecked());
     EXPECT_FALSE(window->menuItem("display origin")->isChecked());
+    EXPECT_TRUE(window->menuItem("keep matching rules")->isCheckable());
+    EXPECT_FALSE(window->menuItem("keep matching rules")->isChecked());
 
     const char* hints[] = {"new tile", "open", "save", "print", "add large shape", "add small shape",
                            "display as shape", "display as set", "display as both", "set editor..."};
