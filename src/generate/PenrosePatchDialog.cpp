@@ -2,25 +2,11 @@
 
 #include "generate/PenrosePatchCommand.h"
 #include "rules/PenrosePatch.h"
-#include "tiling/Shell.h"
 
 namespace rho {
 
-PenrosePatchDialog::PenrosePatchDialog(Tiling& tiling, Shell& shell) : tiling_(tiling), shell_(shell) { FormCreate(); }
+static_assert(PenrosePatchDialog::kMinRadius == kPenroseMinRadius && PenrosePatchDialog::kMaxRadius == kPenroseMaxRadius);
 
-void PenrosePatchDialog::FormCreate() { editText = "10"; }
-
-void PenrosePatchDialog::Button1Click() {
-    int n = -1;
-    scanDecimalInt(editText, n);
-    if (n >= kPenroseMinRadius && n <= kPenroseMaxRadius) {
-        runPenrosePatch(tiling_, shell_, n);
-        closed = true;
-    } else {
-        shell_.messageBox(kRangeMessage, Buttons::Ok);
-    }
-}
-
-void PenrosePatchDialog::Button2Click() { closed = true; }
+PenrosePatchDialog::PenrosePatchDialog(Tiling& tiling, Shell& shell) : RadiusDialog(tiling, shell, runPenrosePatch) {}
 
 }  // namespace rho

@@ -1,48 +1,19 @@
 #pragma once
-// The logic of the quasitiler dialog (TForm6) without a window: the edit
-// field's text, the two buttons and whether the dialog has closed. The Qt
-// dialog shows these texts and forwards its buttons here.
+// The logic of the quasitiler dialog (TForm6) without a window.
 
-#include <string>
-
-#include "edit/DecimalText.h"
+#include "generate/RadiusDialog.h"
 
 namespace rho {
 
-struct Tiling;
-class Shell;
-
-class QuasitilerDialog {
+class QuasitilerDialog : public RadiusDialog {
 public:
     static constexpr const char* kCaption = "rho 2.0 - QuasiTiler";
-    static constexpr const char* kSizeGroup = "size of pattern";
-    static constexpr const char* kRadiusLabel = "maximum radius 5..50";
-    static constexpr const char* kDoItButton = "do it";
-    static constexpr const char* kCancelButton = "cancel";
-    static constexpr const char* kThanksGroup = "Special thanks";
     static constexpr const char* kThanksText =
         "to N. G. de Bruijn, whose pentagrid turns five families of parallel lines "
         "into a Penrose rhomb tiling: every crossing of two lines is one rhomb.";
-    static constexpr const char* kRangeMessage = "An integer number is required between 5 and 50";
-    static constexpr int kUpDownMinimum = 0;
 
-    // Runs FormCreate.
+    // "do it" runs the quasitiler.
     QuasitilerDialog(Tiling& tiling, Shell& shell);
-
-    // Puts the default radius "10" into the edit field.
-    void FormCreate();
-    // "do it": generates and closes for a radius of 5..50, otherwise shows
-    // the range message and stays open.
-    void Button1Click();
-    // "cancel": closes without generating.
-    void Button2Click();
-
-    std::string editText;
-    bool closed = false;
-
-private:
-    Tiling& tiling_;
-    Shell& shell_;
 };
 
 }  // namespace rho
