@@ -1,6 +1,6 @@
 // Deflation and composition of a true Penrose patch: five thick shapes round
-// a point deflated five times (1470 shapes, about the size of a radius-20
-// patch) and six times (3975 shapes).
+// a point deflated five times (1470 shapes) and six times (3975 shapes), and
+// the generator's radius-20 patch.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -8,6 +8,7 @@
 
 #include "edit/Creation.h"
 #include "rules/Deflation.h"
+#include "rules/PenrosePatch.h"
 #include "support/FakeShell.h"
 #include "tiling/ShapeCorners.h"
 #include "tiling/Tiling.h"
@@ -63,5 +64,23 @@ void BM_Compose(benchmark::State& state) {
     if (r.outcome != DeflateOutcome::Done) state.SkipWithError("composition refused");
 }
 BENCHMARK(BM_Compose)->Arg(6)->Unit(benchmark::kMillisecond);
+
+// The generator's own patch of radius 20 (1815 shapes) deflated once.
+void BM_DeflatePenrosePatch20(benchmark::State& state) {
+    test::FakeShell shell;
+    auto t = createTiling(shell);
+    generatePenrosePatch(*t, 20);
+    const std::vector<TileShape> patch(t->shapes, t->shapes + t->shapeLast + 1);
+    DeflateResult r;
+    for (auto _ : state) {
+        load(*t, patch);
+        r = deflateTiling(*t);
+        benchmark::DoNotOptimize(t->contourLast);
+    }
+    state.counters["in"] = static_cast<double>(patch.size());
+    state.counters["out"] = r.shapes;
+    if (r.outcome != DeflateOutcome::Done || r.dropped != 0) state.SkipWithError("deflation refused or dropped shapes");
+}
+BENCHMARK(BM_DeflatePenrosePatch20)->Unit(benchmark::kMillisecond);
 
 }  // namespace
