@@ -77,7 +77,8 @@ void switchShape(SetEditor& e, int large) {
     e.shell.setButtonDown("edit large shape", large == 1);
     loadWorking(e);
     abandonPending(e);
-    FormPaint(e);  // the shown shape's history drives the undo items from here on
+    e.historyText.clear();  // it told of the other shape's history
+    FormPaint(e);           // the shown shape's history drives the undo items from here on
 }
 
 // Width (V2.x - V0.x) and height (V3.y - V0.y) of a rhomb template.
