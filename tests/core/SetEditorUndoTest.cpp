@@ -37,64 +37,50 @@ struct SetEditorUndoTest : test::EditorFixture {
 
 TEST_F(SetEditorUndoTest, EveryKindOfStepUndoesToTheTextBeforeAndRedoesToTheTextAfter) {
     startWithBothShapes();
-    struct Step {
-        std::string name;
-        std::function<void()> act;
-        std::function<void()> prepare = [] {};
+    auto poly = [&](int tool, int x) {
+        selectEditorTool(e, tool);
+        drag(x, 100, x + 60, 100);
+        click(x + 60, 180);
+        click(0, 0, MouseButton::Right);
     };
-    const Step steps[] = {
-        {"move point", [&] { drag(ipx(0, 0), ipy(0, 0), ipx(0, 0) + 37, ipy(0, 0) + 21); }},
-        {"add line", [&] { drawLine(100, 100, 300, 300); }},
-        {"add polyline", [&] {
-             selectEditorTool(e, kAddPolyline);
-             drag(200, 100, 260, 100);
-             click(260, 180);
-             click(0, 0, MouseButton::Right);
-         }},
-        {"add polygon", [&] {
-             selectEditorTool(e, kAddPolygon);
-             drag(500, 100, 560, 100);
-             click(560, 180);
-             click(0, 0, MouseButton::Right);
-         }},
-        {"delete point", [&] {
-             selectEditorTool(e, kDeletePoints);
-             click(ipx(9.0, 30.5), ipy(9.0, 30.5));
-         }},
-        {"autosnap to grid", [&] { autosnaptogrid1Click(e); }},
-        {"clear current shape", [&] {
-             editorShell.answers = {Answer::Yes};
-             clearsmallshape1Click(e);
-         }},
-        // One undo brings back both drawings.
-        {"clear all shapes", [&] {
-             editorShell.answers = {Answer::Yes};
-             clearlargeshape1Click(e);
-         }, [&] { undo1Click(e); }},
-        // Undone in the drawing it changed, once that one is shown.
-        {"shape transfer", [&] {
+    auto yes = [&](void (*command)(SetEditor&)) {
+        editorShell.answers = {Answer::Yes};
+        command(e);
+    };
+    auto nothing = [] {};
+    auto undo = [&] { undo1Click(e); };
+    // Each step: its name, what comes before it, the action.
+    const std::tuple<std::string, std::function<void()>, std::function<void()>> steps[] = {
+        {"move point", nothing, [&] { drag(ipx(0, 0), ipy(0, 0), ipx(0, 0) + 37, ipy(0, 0) + 21); }},
+        {"add line", nothing, [&] { drawLine(100, 100, 300, 300); }},
+        {"add polyline", nothing, [&] { poly(kAddPolyline, 200); }},
+        {"add polygon", nothing, [&] { poly(kAddPolygon, 500); }},
+        {"delete point", [&] { selectEditorTool(e, kDeletePoints); }, [&] { click(ipx(9.0, 30.5), ipy(9.0, 30.5)); }},
+        {"autosnap to grid", nothing, [&] { autosnaptogrid1Click(e); }},
+        {"clear current shape", nothing, [&] { yes(clearsmallshape1Click); }},
+        {"clear all shapes", undo, [&] { yes(clearlargeshape1Click); }},  // one undo brings back both
+        {"shape transfer", undo, [&] {  // undone in the drawing it changed, once shown
              shapetransfer1Click(e);
              editlargeshape1Click(e);
-         }, [&] { undo1Click(e); }},
+         }},
     };
-    for (const Step& step : steps) {
-        SCOPED_TRACE(step.name);
-        step.prepare();
+    for (const auto& [name, prepare, act] : steps) {
+        SCOPED_TRACE(name);
+        prepare();
         const std::string before = text();
-        step.act();
+        act();
         const std::string after = text();
         ASSERT_NE(before, after);
         undo1Click(e);
-        EXPECT_EQ(std::tuple(text(), editorShell.panels[2]), std::tuple(before, "undone: " + step.name));
+        EXPECT_EQ(std::tuple(text(), editorShell.panels[2]), std::tuple(before, "undone: " + name));
         redo1Click(e);
-        EXPECT_EQ(std::tuple(text(), editorShell.panels[2]), std::tuple(after, "redone: " + step.name));
+        EXPECT_EQ(std::tuple(text(), editorShell.panels[2]), std::tuple(after, "redone: " + name));
     }
-    // Undoing "clear current shape" and "clear all shapes" before the next
-    // command dropped them from the redo side.
+    // The steps undone before the next command are gone from the redo side.
     EXPECT_EQ(std::tuple(e.history[0].size(), e.history[1].size()), std::tuple(size_t{7}, size_t{1}));
 }
 
-TEST_F(SetEditorUndoTest, ModifiedFollowsTheHistoryBackToTheSavedSet) {
+TEST_F(SetEditorUndoTest, ModifiedFollowsTheHistoryBackToTheSavedSetAndNewAndOpenStartAfresh) {
     startWithBothShapes();
     drawLine(100, 300, 300, 300);
     const std::string path = dir / "saved.rhs";
@@ -126,6 +112,16 @@ TEST_F(SetEditorUndoTest, ModifiedFollowsTheHistoryBackToTheSavedSet) {
     EXPECT_TRUE(e.modified);
     undo1Click(e);
     EXPECT_TRUE(e.modified);
+
+    editorShell.answers = {Answer::No, Answer::No};
+    editorShell.fileChoices = {FileChoice{path, 1}};
+    open1Click(e);
+    EXPECT_EQ(std::tuple(e.history[1].size(), e.modified, editorShell.menuEnabled["undo"], e.workingDrawing.count),
+              std::tuple(size_t{0}, false, false, 2));
+    editsmallshape1Click(e);
+    drawLine(100, 100, 300, 300);
+    new1Click(e);
+    EXPECT_EQ(std::tuple(canUndo(e), editorShell.menuEnabled["undo"], e.modified), std::tuple(false, false, false));
 }
 
 TEST_F(SetEditorUndoTest, EachShapeUndoesItsOwnStepsAndClearAllGoesBackTogether) {
@@ -189,26 +185,6 @@ TEST_F(SetEditorUndoTest, HistoryKeepsTheLast200StepsAndForgetsTheSavedSetBeyond
     EXPECT_EQ(e.history[0].size(), SetEditorHistory::kMaxSteps);
     for (int k = 0; k < 210; ++k) undo1Click(e);
     EXPECT_EQ(std::tuple(text(), e.modified, canUndo(e)), std::tuple(after5, true, false));
-}
-
-TEST_F(SetEditorUndoTest, NewAndOpenStartFreshHistories) {
-    drawLine(100, 100, 300, 300);
-    editorShell.answers = {Answer::No};
-    new1Click(e);
-    EXPECT_EQ(std::tuple(canUndo(e), editorShell.menuEnabled["undo"]), std::tuple(false, false));
-    undo1Click(e);
-    EXPECT_EQ(e.workingDrawing.count, 0);
-
-    startWithBothShapes();
-    const std::string path = dir / "both.rhs";
-    editorShell.fileChoices = {FileChoice{path, 1}};
-    save1Click(e);
-    drawLine(100, 100, 300, 300);
-    editorShell.answers = {Answer::No};
-    editorShell.fileChoices = {FileChoice{path, 1}};
-    open1Click(e);
-    EXPECT_EQ(std::tuple(e.history[0].size(), e.modified, editorShell.menuEnabled["undo"], e.workingDrawing.count),
-              std::tuple(size_t{0}, false, false, 2));
 }
 
 }  // namespace
