@@ -53,9 +53,10 @@ std::optional<FileChoice> SetEditorShell::saveFileDialog(const FileDialogRequest
 // The colour dialog belongs to the editor, so that it opens over it.
 std::optional<Color> SetEditorShell::colorDialog(Color initial) { return ui_.colorDialog(window_, initial); }
 
-void SetEditorShell::setStatusPanels(std::string_view shapes, std::string_view tool, std::string_view) {
-    if (panels[0]) panels[0]->setText(QString::fromUtf8(shapes.data(), static_cast<qsizetype>(shapes.size())));
-    if (panels[1]) panels[1]->setText(QString::fromUtf8(tool.data(), static_cast<qsizetype>(tool.size())));
+void SetEditorShell::setStatusPanels(std::string_view shapes, std::string_view tool, std::string_view status) {
+    const std::string_view texts[3] = {shapes, tool, status};
+    for (int k = 0; k < 3; ++k)
+        if (panels[k]) panels[k]->setText(QString::fromUtf8(texts[k].data(), static_cast<qsizetype>(texts[k].size())));
 }
 
 void SetEditorShell::setCaption(const std::string& caption) {

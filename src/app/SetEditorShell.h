@@ -28,7 +28,7 @@ public:
 
     // The parts of the window it writes to.
     QWidget* drawingArea = nullptr;
-    QLabel* panels[2] = {nullptr, nullptr};
+    QLabel* panels[3] = {nullptr, nullptr, nullptr};  // objects, tool, last undo or redo
     std::map<std::string, QAction*> menuItems;        // by caption
     std::map<std::string, QAbstractButton*> buttons;  // by hint
 

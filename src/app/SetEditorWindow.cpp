@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -23,6 +24,7 @@
 #include "io/FileDrop.h"
 #include "seteditor/EditorCommands.h"
 #include "seteditor/EditorTools.h"
+#include "seteditor/EditorUndo.h"
 #include "seteditor/EditorView.h"
 #include "seteditor/SetEditor.h"
 #include "tiling/Tiling.h"
@@ -115,10 +117,12 @@ TForm4::TForm4(Tiling& t, Shell& mainShell, ModalUi& ui, QWidget* mainWindow)
     SetEditor& e = p.editor;
 
     // Every command: run it, put the marks Qt toggled back to the editor's
-    // state, show the swatches and the drawing.
+    // state, enable undo and redo as the history now allows, show the
+    // swatches and the drawing.
     auto run = [this, &p](const Handler& h) {
         h(p.editor);
         p.shell.restoreChecks();
+        refreshUndoItems(p.editor);
         if (p.editor.currentLineColor != p.shownLine) p.lineSwatch->showColor(p.shownLine = p.editor.currentLineColor);
         if (p.editor.currentFillColor != p.shownFill) p.fillSwatch->showColor(p.shownFill = p.editor.currentFillColor);
         p.area->update();
@@ -152,6 +156,11 @@ TForm4::TForm4(Tiling& t, Shell& mainShell, ModalUi& ui, QWidget* mainWindow)
     connect(set->addAction("close editor"), &QAction::triggered, this, &QWidget::close);
 
     QMenu* edit = menuBar()->addMenu("edit");
+    // Undo and redo are the only items of this window with shortcuts.
+    item(edit, "undo", undo1Click)->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    item(edit, "redo", redo1Click)
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addSeparator();
     item(edit, "edit small shape", editsmallshape1Click, true);
     item(edit, "edit large shape", editlargeshape1Click, true);
     edit->addSeparator();
@@ -223,6 +232,11 @@ TForm4::TForm4(Tiling& t, Shell& mainShell, ModalUi& ui, QWidget* mainWindow)
         shell.panels[k]->setMinimumWidth(k == 0 ? 100 : 50);
         statusBar()->addWidget(shell.panels[k], k);
     }
+    // A third panel, right of the object count and the tool text, says what
+    // the last undo or redo did.
+    shell.panels[2] = new QLabel(this);
+    shell.panels[2]->setObjectName("historyPanel");
+    statusBar()->addWidget(shell.panels[2]);
 
     p.area = new DrawingArea(this);
     p.area->setObjectName("drawingArea");

@@ -1,6 +1,9 @@
 #include "seteditor/EditorCommands.h"
 
+#include <utility>
+
 #include "render/Renderer.h"
+#include "seteditor/EditorUndo.h"
 #include "seteditor/EditorView.h"
 #include "seteditor/SetEditor.h"
 #include "seteditor/SetFile.h"
@@ -30,9 +33,11 @@ void takeFile(SetEditor& e, const std::string& path) {
 void openPath(SetEditor& e, const std::string& path) {
     if (!readSet(e.t.set, path, e.shell)) return;
     abandonPending(e);
+    e.dragging = false;
     loadWorking(e);
-    FormPaint(e);
     takeFile(e, path);
+    freshHistories(e);
+    FormPaint(e);
     setChanged(e);
 }
 
@@ -58,10 +63,12 @@ void saveUnderNewName(SetEditor& e) {
         return;
     }
     takeFile(e, choice->path);
+    markSetSaved(e);
 }
 
 void switchShape(SetEditor& e, int large) {
     if (e.editLarge == large) return;
+    finishDrag(e);
     commitWorking(e);
     e.editLarge = large;
     e.shell.setMenuChecked("edit small shape", large == 0);
@@ -70,8 +77,8 @@ void switchShape(SetEditor& e, int large) {
     e.shell.setButtonDown("edit large shape", large == 1);
     loadWorking(e);
     abandonPending(e);
-    e.dragging = false;
-    FormPaint(e);
+    e.historyText.clear();  // it told of the other shape's history
+    FormPaint(e);           // the shown shape's history drives the undo items from here on
 }
 
 // Width (V2.x - V0.x) and height (V3.y - V0.y) of a rhomb template.
@@ -89,9 +96,11 @@ void new1Click(SetEditor& e) {
     e.modified = false;
     e.untitled = true;
     abandonPending(e);
+    e.dragging = false;
     e.workingDrawing.count = 0;
     e.t.set.small.count = 0;
     e.t.set.large.count = 0;
+    freshHistories(e);
     FormPaint(e);
     setChanged(e);
 }
@@ -116,7 +125,7 @@ void save1Click(SetEditor& e) {
         return;
     }
     if (writeSet(e.t.set, e.fileName, e.shell))
-        e.modified = false;
+        markSetSaved(e);
     else
         e.shell.messageBox("Error writing file", Buttons::Ok);
 }
@@ -137,16 +146,26 @@ void editlargeshape1Click(SetEditor& e) { switchShape(e, 1); }
 void clearsmallshape1Click(SetEditor& e) {
     if (e.shell.messageBox("Do you really want clear this shape?", Buttons::YesNoSafeNo) != Answer::Yes) return;
     abandonPending(e);
+    DrawingState before = DrawingState::of(e.workingDrawing);
     e.workingDrawing.count = 0;
+    recordEdit(e, e.editLarge, "clear current shape", std::move(before));
     FormPaint(e);
 }
 
 void clearlargeshape1Click(SetEditor& e) {
     if (e.shell.messageBox("Do you really want clear all?", Buttons::YesNoSafeNo) != Answer::Yes) return;
     abandonPending(e);
+    // One step in each drawing's history, undone and redone together.
+    const int shown = e.editLarge;
+    const int other = 1 - shown;
+    DrawingState shownBefore = DrawingState::of(e.workingDrawing);
+    DrawingState otherBefore = DrawingState::of(drawingOf(e, other));
     e.workingDrawing.count = 0;
     e.t.set.small.count = 0;
     e.t.set.large.count = 0;
+    const int group = ++e.lastGroup;
+    recordEdit(e, shown, "clear all shapes", std::move(shownBefore), group);
+    recordEdit(e, other, "clear all shapes", std::move(otherBefore), group);
     FormPaint(e);
     setChanged(e);
 }
@@ -161,8 +180,10 @@ void shapetransfer1Click(SetEditor& e) {
     const double k1 = hs / ws;
     const double k2 = ht / wt;
 
-    SetDrawing& out = e.editLarge ? e.t.set.small : e.t.set.large;
+    const int other = 1 - e.editLarge;
+    SetDrawing& out = drawingOf(e, other);
     const SetDrawing& in = e.workingDrawing;
+    DrawingState before = DrawingState::of(out);
     for (int k = 0; k < in.count; ++k) {
         const SetObject& o = in.objects[k];
         SetObject& m = out.objects[k];
@@ -178,6 +199,8 @@ void shapetransfer1Click(SetEditor& e) {
         }
     }
     out.count = in.count;
+    // The step belongs to the drawing it changed: undone once that shape is shown.
+    recordEdit(e, other, "shape transfer", std::move(before));
     setChanged(e);
 }
 

@@ -1,6 +1,9 @@
 #include "seteditor/EditorTools.h"
 
+#include <utility>
+
 #include "render/Surface.h"
+#include "seteditor/EditorUndo.h"
 #include "seteditor/EditorView.h"
 #include "seteditor/SetEditor.h"
 #include "tiling/Shell.h"
@@ -9,6 +12,11 @@ namespace rho {
 
 const char* const kEditorToolHints[6] = {"move points",   "add line",      "add polyline",
                                          "add polygon",   "delete points", "color picker"};
+
+const char* editorStepName(int tool) {
+    static const char* const names[5] = {"move point", "add line", "add polyline", "add polygon", "delete point"};
+    return tool >= 0 && tool < 5 ? names[tool] : "";
+}
 
 namespace {
 
@@ -179,6 +187,9 @@ void FormMouseDown(SetEditor& e, MouseButton button, int x, int y) {
     switch (e.editorTool) {
         case kMovePoints:
             if (pickPoint(e, x, y)) {
+                // A second button pressed during a drag picks again; the
+                // drag stays one step from where it began.
+                if (!e.dragging) e.dragBefore = DrawingState::of(e.workingDrawing);
                 e.dragging = true;
                 e.modified = true;
             }
@@ -187,7 +198,11 @@ void FormMouseDown(SetEditor& e, MouseButton button, int x, int y) {
         case kAddPolyline:
         case kAddPolygon: pressAddingTool(e, x, y); break;
         case kDeletePoints:
-            if (pickPoint(e, x, y)) deletePickedPoint(e);
+            if (pickPoint(e, x, y)) {
+                DrawingState before = DrawingState::of(e.workingDrawing);
+                deletePickedPoint(e);
+                recordEdit(e, e.editLarge, editorStepName(kDeletePoints), std::move(before));
+            }
             break;
         case kColorPicker: {
             const Color c = e.shell.viewSurface().pixel(x, y);
@@ -216,10 +231,12 @@ void FormMouseMove(SetEditor& e, int x, int y) {
 
 void FormMouseUp(SetEditor& e, MouseButton button, int x, int y) {
     if (!hasArea(e)) return;
+    // A line, or a polyline or polygon finished by this release, is one step.
+    DrawingState before = DrawingState::of(e.workingDrawing);
     switch (e.editorTool) {
         case kMovePoints:
             if (e.dragging) {
-                e.dragging = false;
+                finishDrag(e);
                 FormPaint(e);
             }
             break;
@@ -228,6 +245,8 @@ void FormMouseUp(SetEditor& e, MouseButton button, int x, int y) {
         case kAddPolygon: releasePolyTool(e, button, x, y); break;
         default: break;
     }
+    if (e.editorTool >= kAddLine && e.editorTool <= kAddPolygon)
+        recordEdit(e, e.editLarge, editorStepName(e.editorTool), std::move(before));
     refreshEditorStatus(e);
 }
 
@@ -236,7 +255,7 @@ void selectEditorTool(SetEditor& e, int tool) {
     if (tool != e.editorTool) {
         const bool pending = e.objectInProgress || e.rubberBand;
         abandonPending(e);
-        e.dragging = false;
+        finishDrag(e);
         if (pending) FormPaint(e);  // takes the dropped object's segments off the screen
     }
     e.editorTool = tool;
@@ -259,6 +278,7 @@ void SpeedButton11Click(SetEditor& e) {
 void autosnaptogrid1Click(SetEditor& e) {
     if (!hasArea(e)) return;
     SetDrawing& d = e.workingDrawing;
+    DrawingState before = DrawingState::of(d);
     for (int k = 0; k < d.count; ++k) {
         for (int p = 0; p <= d.objects[k].lastPoint; ++p) {
             SetPoint& q = d.objects[k].points[p];
@@ -269,6 +289,7 @@ void autosnaptogrid1Click(SetEditor& e) {
             q = {m.x, m.y};
         }
     }
+    recordEdit(e, e.editLarge, "autosnap to grid", std::move(before));
     FormPaint(e);
 }
 

@@ -34,6 +34,9 @@ void FormMouseUp(SetEditor& e, MouseButton button, int x, int y);
 // or polygon.
 void selectEditorTool(SetEditor& e, int tool);
 extern const char* const kEditorToolHints[6];
+// The name of what a mouse action of tools 0 to 4 did, for undo and redo:
+// "move point", "add line", "add polyline", "add polygon", "delete point".
+const char* editorStepName(int tool);
 
 // "snap to grid" (button and menu) and "snap to points" / "snap lines' end".
 void SpeedButton10Click(SetEditor& e);

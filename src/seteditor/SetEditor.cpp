@@ -4,6 +4,7 @@
 
 #include "render/Renderer.h"
 #include "render/Surface.h"
+#include "seteditor/EditorUndo.h"
 #include "seteditor/EditorView.h"
 #include "tiling/Shell.h"
 #include "tiling/Tiling.h"
@@ -21,22 +22,11 @@ const char* const kToolTexts[6] = {
     "left mouse: get fill color - right mouse: get line color",
 };
 
-bool samePoints(const SetObject& a, const SetObject& b) {
-    for (int p = 0; p <= a.lastPoint && p < kSetObjectPoints; ++p)
-        if (a.points[p].x != b.points[p].x || a.points[p].y != b.points[p].y) return false;
-    return true;
-}
-
 // Whether the counted objects of two drawings look the same.
 bool sameDrawing(const SetDrawing& a, const SetDrawing& b) {
     if (a.count != b.count) return false;
-    for (int k = 0; k < a.count; ++k) {
-        const SetObject& x = a.objects[k];
-        const SetObject& y = b.objects[k];
-        if (x.objectKind != y.objectKind || x.lastPoint != y.lastPoint || x.lineColor != y.lineColor ||
-            x.fillColor != y.fillColor || !samePoints(x, y))
-            return false;
-    }
+    for (int k = 0; k < a.count; ++k)
+        if (!sameObject(a.objects[k], b.objects[k])) return false;
     return true;
 }
 
@@ -76,7 +66,8 @@ void abandonPending(SetEditor& e) {
 
 void refreshEditorStatus(SetEditor& e) {
     const std::string objects = "objects: " + std::to_string(e.workingDrawing.count);
-    e.shell.setStatusPanels(objects, editorToolText(e.editorTool), "");
+    e.shell.setStatusPanels(objects, editorToolText(e.editorTool), e.historyText);
+    refreshUndoItems(e);
     commitWorking(e);
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "geometry/Primitives.h"
+#include "seteditor/SetEditorHistory.h"
 #include "tiling/Records.h"
 #include "tiling/SetDesign.h"
 
@@ -65,6 +66,11 @@ struct SetEditor {
     // Where "open..." starts: the folder of the sets that come with the
     // program; empty leaves the choice to the dialog.
     std::string setsFolder;
+    // Undo and redo: one history per shape, indexed by editLarge.
+    SetEditorHistory history[2];
+    int lastGroup = 0;         // the group number given to the last step pair
+    DrawingState dragBefore;   // the drawing as it was when the dragged point was picked
+    std::string historyText;   // what the last undo or redo did, for the status bar
     // The set changed since the main view last showed it; the main view is
     // redrawn once a dragged point is let go, not at every move.
     bool mainViewStale = false;
@@ -87,7 +93,8 @@ void loadWorking(SetEditor& e);
 // screen bookkeeping; strokes return to copy mode.
 void abandonPending(SetEditor& e);
 
-// Status bar: "objects: %d" and the current tool's text; then commits.
+// Status bar: "objects: %d", the current tool's text and what the last undo
+// or redo did; the undo and redo items; then commits.
 void refreshEditorStatus(SetEditor& e);
 const char* editorToolText(int tool);
 

@@ -165,15 +165,16 @@ TEST_F(SetEditorCommandsTest, ShapeSwitchDropsTheUnfinishedPolygonAndKeepsTheOth
     EXPECT_EQ(std::tuple(tiling->set.small.count, tiling->set.large.count), std::tuple(0, 1));
 }
 
-TEST_F(SetEditorCommandsTest, ClearCommandsAskAndLeaveTheModifiedFlag) {
+TEST_F(SetEditorCommandsTest, ClearCommandsAskAndMarkTheSetModified) {
     fillBothShapes();
     editorShell.answers = {Answer::No, Answer::Yes};
     clearsmallshape1Click(e);
-    EXPECT_EQ(tiling->set.small.count, 1);
+    EXPECT_EQ(std::tuple(tiling->set.small.count, e.modified), std::tuple(1, false));
     clearsmallshape1Click(e);
-    EXPECT_EQ(std::tuple(e.workingDrawing.count, tiling->set.small.count, tiling->set.large.count), std::tuple(0, 0, 1));
+    EXPECT_EQ(std::tuple(e.workingDrawing.count, tiling->set.small.count, tiling->set.large.count, e.modified),
+              std::tuple(0, 0, 1, true));
     clearlargeshape1Click(e);
-    EXPECT_EQ(std::tuple(tiling->set.large.count, e.modified), std::tuple(0, false));
+    EXPECT_EQ(std::tuple(tiling->set.large.count, e.modified), std::tuple(0, true));
     EXPECT_EQ(editorShell.messageTexts(), (Strings{"Do you really want clear this shape?", "Do you really want clear this shape?",
                                                    "Do you really want clear all?"}));
 }
@@ -200,7 +201,7 @@ TEST_F(SetEditorCommandsTest, ShapeTransferMapsVertexOntoVertexAndBackAgain) {
         }
     e.workingDrawing.count = 0;
     shapetransfer1Click(e);
-    EXPECT_EQ(std::tuple(tiling->set.small.count, e.modified), std::tuple(0, false));
+    EXPECT_EQ(std::tuple(tiling->set.small.count, e.modified), std::tuple(0, true));
 }
 
 TEST_F(SetEditorCommandsTest, SwatchesTakeTheDialogsColourOrTheOtherSwatch) {
