@@ -250,7 +250,17 @@ void History::dropOldest() {
 }
 
 void History::enforceLimits() {
-    while (!steps_.empty() && (steps_.size() > maxSteps_ || bytes_ > maxBytes_)) dropOldest();
+    while (!steps_.empty() && (steps_.size() > maxSteps_ || bytes_ > maxBytes_)) {
+        // The step furthest from the current state goes: the oldest, or
+        // the last one redo would reach when more lie ahead than behind.
+        if (pos_ > 0 && pos_ >= steps_.size() - pos_) {
+            dropOldest();
+            continue;
+        }
+        bytes_ -= steps_.back().bytes;
+        steps_.pop_back();
+        if (saved_ > static_cast<long>(steps_.size())) saved_ = -1;
+    }
 }
 
 void History::setLimits(std::size_t maxSteps, std::size_t maxBytes) {
