@@ -152,7 +152,9 @@ TableChange<R> diffTables(const R* a, int n, const R* b, int m, Eq eq) {
         if (na == nb) {
             int changed = 0;
             hunks = changedRuns(a + p, b + p, na, eq, changed);
-            searched = changed > kMaxEdits;
+            // A record taken out with another appended shifts everything
+            // between them: an edit script says that in two records.
+            searched = changed > 2;
         }
         std::vector<Edit> edits;
         if (searched && shortestEdits(a + p, na, b + p, nb, kMaxEdits, eq, edits)) {
