@@ -11,10 +11,15 @@ namespace {
 
 void followHistory(Tiling& t) { t.modified = t.history.atSaved() ? 0 : 1; }
 
-// The floating shape's outline is a not-xor stroke: drawing it once more wipes it.
+// The floating shape's outline is a not-xor stroke: drawing it once more
+// wipes it. A shape still being dragged lets go of the mouse.
 void dropFloating(Tiling& t, Shell& shell) {
     drawShape(t, shell, shell.viewSurface(), t.floating, kPreview);
     t.adding = 0;
+    if (t.captured == 1) {
+        t.captured = 0;
+        shell.releaseMouse();
+    }
     announce(t, shell, "idle");
 }
 

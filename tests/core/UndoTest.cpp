@@ -258,11 +258,12 @@ TEST_F(Undo, UndoDuringPlacementFirstTakesTheFloatingShapeAway) {
     reopen();
     all1Click(t, shell);
     addlargeshape1Click(t, shell);
-    ASSERT_EQ(t.adding, 1);
+    t.captured = 1;  // being dragged
+    shell.captured = true;
     shell.recording.calls.clear();
     undo1Click(t, shell);
-    EXPECT_EQ(std::make_tuple(t.adding, t.shapeLast, t.history.canUndo(), t.statusText),
-              std::make_tuple(0, -1, true, std::string("idle")));
+    EXPECT_EQ(std::make_tuple(t.adding, t.captured, shell.captured, t.shapeLast, t.history.canUndo(), t.statusText),
+              std::make_tuple(0, 0, false, -1, true, std::string("idle")));
     EXPECT_EQ(shell.recording.count("polygon"), 1);  // the outline wiped, nothing else drawn
     undo1Click(t, shell);
     EXPECT_GT(t.shapeLast, 0);
