@@ -5,6 +5,7 @@
 #include <string>
 
 #include "edit/StatusLine.h"
+#include "edit/UndoCommands.h"
 #include "render/Renderer.h"
 #include "render/Surface.h"
 #include "render/View.h"
@@ -43,9 +44,7 @@ void ColorizeTool::press(MouseButton button, int x, int y) {
     if (i < 0) return;
     TileShape& s = t_.shapes[i];
     s.color = s.color < 0 ? -t_.currentColor : t_.currentColor;
-    // The colours are saved with the tiling, so a recoloured tiling has
-    // unsaved work.
-    t_.modified = 1;
+    documentChanged(t_, "colorize");
     drawShape(t_, shell_, shell_.viewSurface(), s, kNormal);
 }
 
@@ -114,8 +113,7 @@ void OrigoBoxTool::moveOrigin(int x, int y) {
         t_.contour[i].x -= w.x;
         t_.contour[i].y -= w.y;
     }
-    // Every coordinate a save writes has changed.
-    t_.modified = 1;
+    documentChanged(t_, "origin move");
     redrawView(t_, shell_);
 }
 

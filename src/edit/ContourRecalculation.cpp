@@ -1,6 +1,7 @@
 #include "edit/ContourRecalculation.h"
 
 #include "edit/StatusLine.h"
+#include "edit/UndoCommands.h"
 #include "render/Renderer.h"
 #include "tiling/Contour.h"
 #include "tiling/Shell.h"
@@ -56,6 +57,9 @@ bool recalculateContourLinear(Tiling& t, Shell& shell) {
     return recalculate(t, shell, [](Tiling& tt, RebuildObserver& o) { return rebuildContourLinear(tt, o); });
 }
 
-void recalculatecontour1Click(Tiling& t, Shell& shell) { recalculateContour(t, shell); }
+void recalculatecontour1Click(Tiling& t, Shell& shell) {
+    recalculateContour(t, shell);
+    documentChanged(t, "recalculate contour");
+}
 
 }  // namespace rho

@@ -53,6 +53,7 @@ void initTiling(Tiling& t, Shell& shell, const PrinterState& printer) {
     applyView(t);
     // 11. file state
     t.modified = 0;
+    t.history.reset(t);
     t.untitled = 1;
     setFileName(t, "untitled", shell);
     // 12. display and set defaults

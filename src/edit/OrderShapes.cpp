@@ -1,6 +1,7 @@
 #include "edit/OrderShapes.h"
 
 #include "edit/StatusLine.h"
+#include "edit/UndoCommands.h"
 #include "tiling/Ordering.h"
 #include "tiling/Tiling.h"
 
@@ -12,6 +13,9 @@ void orderShapes(Tiling& t, Shell& shell) {
     announce(t, shell, "idle");
 }
 
-void ordershapes1Click(Tiling& t, Shell& shell) { orderShapes(t, shell); }
+void ordershapes1Click(Tiling& t, Shell& shell) {
+    orderShapes(t, shell);
+    documentChanged(t, "order shapes");
+}
 
 }  // namespace rho

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "edit/StatusLine.h"
+#include "edit/UndoCommands.h"
 #include "geometry/Geometry.h"
 #include "render/Renderer.h"
 #include "render/View.h"
@@ -82,7 +83,7 @@ bool attachToContour(Tiling& t, Shell& shell) {
     if (t.shapeLast > kMaxHandShapeLast) return false;
     if (t.keepRules == 1 ? !mergeKeepingRules(t, shell) : mergeIntoContour(t) == 0) return false;
     storeFloating(t, shell, t.shapeLast + 1);
-    t.modified = 1;
+    documentChanged(t, "attach");
     announce(t, shell, "idle");
     return true;
 }
@@ -128,7 +129,7 @@ bool attachShape(Tiling& t, Shell& shell) {
     buildCornerRecords(t, t.shapes[0]);
     for (int k = 0; k < 4; ++k) t.contour[k] = t.cornerScratch[k];
     t.contourLast = 3;
-    t.modified = 1;
+    documentChanged(t, "attach");
     announce(t, shell, "idle");
     return true;
 }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "edit/StatusLine.h"
+#include "edit/UndoCommands.h"
 #include "render/Renderer.h"
 #include "rules/Check.h"
 #include "rules/Deflation.h"
@@ -25,7 +26,7 @@ void replaceTiling(Tiling& t, Shell& shell, bool composing) {
         shell.messageBox(text, Buttons::Ok);
         return;
     }
-    t.modified = 1;
+    documentChanged(t, composing ? "compose" : "deflate");
     redrawView(t, shell);
     announce(t, shell, text);
 }
@@ -44,6 +45,7 @@ void selectOnly(Tiling& t, Shell& shell, const std::vector<int>& offending) {
         if ((s.color < 0) != offends) s.color = -s.color;
     }
     shell.setProgressPosition(0);
+    t.history.noteSelection(t);
 }
 
 }  // namespace
@@ -51,7 +53,7 @@ void selectOnly(Tiling& t, Shell& shell, const std::vector<int>& offending) {
 void orientshapes1Click(Tiling& t, Shell& shell) {
     announce(t, shell, kOrientingText);
     const OrientResult r = orientShapes(t);
-    if (r.turned > 0) t.modified = 1;
+    documentChanged(t, "orient shapes");
     redrawView(t, shell);
     announce(t, shell,
              "turned: " + std::to_string(r.turned) + ", arrow conflicts: " + std::to_string(r.arrowConflicts));
@@ -69,7 +71,7 @@ void checkmatchingrules1Click(Tiling& t, Shell& shell) {
 void fillforcedshapes1Click(Tiling& t, Shell& shell) {
     announce(t, shell, kForcingText);
     const ForceResult r = forceShapes(t);
-    if (r.forced > 0) t.modified = 1;
+    documentChanged(t, "fill forced shapes");
     redrawView(t, shell);
     std::string text = "forced shapes: " + std::to_string(r.forced) + ", dead ends: " + std::to_string(r.deadEnds);
     if (r.tableFull) text += ", the table is full";

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "edit/StatusLine.h"
+#include "edit/UndoCommands.h"
 #include "render/Renderer.h"
 #include "tiling/Contour.h"
 #include "tiling/Tiling.h"
@@ -17,6 +18,7 @@ void flipWhere(Tiling& t, Shell& shell, Pick pick) {
     for (int i = 0; i <= t.shapeLast; ++i) {
         if (pick(t.shapes[i])) flipSelection(t.shapes[i]);
     }
+    t.history.noteSelection(t);
     redrawView(t, shell);
 }
 
@@ -45,6 +47,7 @@ void none1Click(Tiling& t, Shell& shell) {
 void all1Click(Tiling& t, Shell& shell) {
     t.contourLast = -1;
     t.shapeLast = -1;
+    documentChanged(t, "delete all");
     redrawView(t, shell);
 }
 
@@ -54,6 +57,7 @@ void selected1Click(Tiling& t, Shell& shell) {
         if (t.shapes[i].color < 0) deleteShape(t, shell, i);
     }
     if (t.shapeLast < 0) t.contourLast = -1;
+    documentChanged(t, "delete selected");
     redrawView(t, shell);
 }
 
@@ -61,7 +65,6 @@ void removeRecord(Tiling& t, Shell& shell, int shapeIndex) {
     if (shapeIndex < 0 || shapeIndex > t.shapeLast) return;
     std::copy(t.shapes + shapeIndex + 1, t.shapes + t.shapeLast + 1, t.shapes + shapeIndex);
     --t.shapeLast;
-    t.modified = 1;
     refreshStatusLine(t, shell);
 }
 

@@ -23,8 +23,9 @@ void none1Click(Tiling& t, Shell& shell);
 void all1Click(Tiling& t, Shell& shell);
 void selected1Click(Tiling& t, Shell& shell);
 
-// Moves shapes i+1..last down by one place, marks the tiling modified and
-// refreshes the status line; an index outside the table is ignored.
+// Moves shapes i+1..last down by one place and refreshes the status line;
+// an index outside the table is ignored. The command that removes the
+// shape reports the change to the history.
 void removeRecord(Tiling& t, Shell& shell, int shapeIndex);
 
 // Takes shape i out of the contour and then out of the table. Returns false,

@@ -1,6 +1,7 @@
 #include "edit/SelectionTools.h"
 
 #include "edit/Selection.h"
+#include "edit/UndoCommands.h"
 #include "geometry/Geometry.h"
 #include "render/Renderer.h"
 #include "tiling/ShapeCorners.h"
@@ -15,6 +16,7 @@ void SelectTool::press(MouseButton button, int x, int y) {
         const int i = pickShape(t_, x, y);
         if (i < 0) return;
         flipSelection(t_.shapes[i]);
+        t_.history.noteSelection(t_);
         drawShape(t_, shell_, shell_.viewSurface(), t_.shapes[i], kNormal);
         break;
     }
@@ -33,7 +35,11 @@ void EraseTool::press(MouseButton, int x, int y) {
     drawShape(t_, shell_, shell_.viewSurface(), s, kErase);
     // Should the contour be unable to take the shape back, the shape stays
     // and is shown again.
-    if (!deleteShape(t_, shell_, i)) drawShape(t_, shell_, shell_.viewSurface(), s, kNormal);
+    if (!deleteShape(t_, shell_, i)) {
+        drawShape(t_, shell_, shell_.viewSurface(), s, kNormal);
+        return;
+    }
+    documentChanged(t_, "erase");
 }
 
 }  // namespace rho

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "edit/StatusLine.h"
+#include "edit/UndoCommands.h"
 #include "render/Renderer.h"
 #include "tiling/Tiling.h"
 
@@ -21,14 +22,13 @@ int32_t withSign(int32_t old, int32_t color) { return old > 0 ? color : -color; 
 
 bool validAngle(int32_t angle) { return angle >= 0 && angle <= 9; }
 
-// Announces the command, recolours every shape with `recolor`, marks the
-// tiling modified, redraws and returns to "idle".
+// Announces the command, recolours every shape with `recolor`, records the
+// change under `label`, redraws and returns to "idle".
 template <typename Recolor>
-void colorizeShapes(Tiling& t, Shell& shell, const char* statusText, Recolor recolor) {
+void colorizeShapes(Tiling& t, Shell& shell, const char* label, const char* statusText, Recolor recolor) {
     announce(t, shell, statusText);
     for (int i = 0; i <= t.shapeLast; ++i) recolor(t.shapes[i]);
-    // The colours are saved with the tiling: closing now must ask first.
-    t.modified = 1;
+    documentChanged(t, label);
     redrawView(t, shell);
     announce(t, shell, "idle");
 }
@@ -37,19 +37,19 @@ void colorizeShapes(Tiling& t, Shell& shell, const char* statusText, Recolor rec
 
 void colorizeall1Click(Tiling& t, Shell& shell) {
     const int32_t current = t.currentColor;
-    colorizeShapes(t, shell, "colorizing all shapes",
+    colorizeShapes(t, shell, "colorize all", "colorizing all shapes",
                    [current](TileShape& s) { s.color = withSign(s.color, current); });
 }
 
 void colorizeselected1Click(Tiling& t, Shell& shell) {
     const int32_t current = t.currentColor;
-    colorizeShapes(t, shell, "colorizing selected shapes", [current](TileShape& s) {
+    colorizeShapes(t, shell, "colorize selected", "colorizing selected shapes", [current](TileShape& s) {
         if (s.color < 0) s.color = -current;
     });
 }
 
 void bytype1Click(Tiling& t, Shell& shell) {
-    colorizeShapes(t, shell, "colorizing by type", [](TileShape& s) {
+    colorizeShapes(t, shell, "by type", "colorizing by type", [](TileShape& s) {
         // A colour of exactly 0 carries no sign to keep and stays 0.
         if (s.color == 0) return;
         if (s.kind == kSmallShape) s.color = withSign(s.color, kSmallTypeColor);
@@ -58,13 +58,13 @@ void bytype1Click(Tiling& t, Shell& shell) {
 }
 
 void byangle1Click(Tiling& t, Shell& shell) {
-    colorizeShapes(t, shell, "colorizing shapes by angle", [](TileShape& s) {
+    colorizeShapes(t, shell, "by angle", "colorizing shapes by angle", [](TileShape& s) {
         if (validAngle(s.angle)) s.color = withSign(s.color, kByAngleColor[s.angle]);
     });
 }
 
 void byfullangle1Click(Tiling& t, Shell& shell) {
-    colorizeShapes(t, shell, "colorizing shapes by full angle", [](TileShape& s) {
+    colorizeShapes(t, shell, "by full angle", "colorizing shapes by full angle", [](TileShape& s) {
         // An angle outside 0..9 (a damaged file) would give a colour outside
         // the palette; such shapes keep their colour.
         if (validAngle(s.angle)) s.color = withSign(s.color, s.angle + kFirstGrey);
@@ -72,7 +72,7 @@ void byfullangle1Click(Tiling& t, Shell& shell) {
 }
 
 void restorecolors1Click(Tiling& t, Shell& shell) {
-    colorizeShapes(t, shell, "restoring default color", [](TileShape& s) { s.color = withSign(s.color, 1); });
+    colorizeShapes(t, shell, "restore colors", "restoring default color", [](TileShape& s) { s.color = withSign(s.color, 1); });
 }
 
 }  // namespace rho

@@ -3,6 +3,7 @@
 #include "edit/ContourRecalculation.h"
 #include "edit/OrderShapes.h"
 #include "edit/StatusLine.h"
+#include "edit/UndoCommands.h"
 #include "render/Renderer.h"
 #include "rules/PenrosePatch.h"
 #include "tiling/Tiling.h"
@@ -17,7 +18,7 @@ void runPenrosePatch(Tiling& t, Shell& shell, int radius) {
     recalculateContour(t, shell);
     redrawView(t, shell);
     announce(t, shell, "idle");
-    t.modified = 1;
+    documentChanged(t, "penrose patch");
 }
 
 }  // namespace rho

@@ -7,6 +7,7 @@
 #include "edit/ContourRecalculation.h"
 #include "edit/OrderShapes.h"
 #include "edit/StatusLine.h"
+#include "edit/UndoCommands.h"
 #include "render/Renderer.h"
 #include "tiling/Contour.h"
 #include "tiling/Ordering.h"
@@ -194,7 +195,7 @@ void runQuasitiler(Tiling& t, Shell& shell, int n) {
     recalculateContour(t, shell);
     redrawView(t, shell);
     announce(t, shell, "idle");
-    t.modified = 1;
+    documentChanged(t, "quasitiler");
 }
 
 }  // namespace rho

@@ -41,6 +41,7 @@ void openPath(Tiling& t, Shell& shell, const std::string& path) {
     setFileName(t, path, shell);
     t.untitled = 0;
     t.modified = 0;
+    t.history.reset(t);
 }
 
 bool nothingToSave(const Tiling& t, Shell& shell) {
@@ -58,6 +59,7 @@ void new1Click(Tiling& t, Shell& shell) {
     t.contourLast = -1;
     redrawView(t, shell);
     t.modified = 0;
+    t.history.reset(t);
     t.untitled = 1;
     setFileName(t, "untitled", shell);
     refreshStatusLine(t, shell);
@@ -88,12 +90,15 @@ void save1Click(Tiling& t, Shell& shell) {
         if (!writeTiling(t, shell, *path)) return;
         setFileName(t, *path, shell);
         t.modified = 0;
+        t.history.markSaved();
         t.untitled = 0;
         return;
     }
     // A failed write keeps the document marked modified: its changes are
     // not on disk.
-    if (writeTiling(t, shell, t.fileName)) t.modified = 0;
+    if (!writeTiling(t, shell, t.fileName)) return;
+    t.modified = 0;
+    t.history.markSaved();
 }
 
 void SpeedButton2Click(Tiling& t, Shell& shell) { save1Click(t, shell); }

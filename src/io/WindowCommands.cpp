@@ -19,6 +19,7 @@ bool openStartupFile(Tiling& t, Shell& shell, const std::string& path) {
     setFileName(t, path, shell);
     t.untitled = 0;
     t.modified = 0;
+    t.history.reset(t);
     return true;
 }
 

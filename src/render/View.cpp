@@ -86,6 +86,7 @@ void selectCornersInside(Tiling& t, int left, int top, int right, int bottom) {
         }
         ms.popMatrix();
     }
+    t.history.noteSelection(t);
 }
 
 }  // namespace

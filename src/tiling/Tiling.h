@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "tiling/History.h"
 #include "tiling/Records.h"
 #include "tiling/SetDesign.h"
 
@@ -76,6 +77,9 @@ struct Tiling {
     uint8_t outline = 0;
     SetDesign set;
     BoundingBox box;
+
+    // Undo and redo of the shape and contour tables.
+    History history;
 
     int shapeCount() const { return shapeLast + 1; }
     int contourCount() const { return contourLast + 1; }
