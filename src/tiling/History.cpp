@@ -152,7 +152,9 @@ TableChange<R> diffTables(const R* a, int n, const R* b, int m, Eq eq) {
         if (na == nb) {
             int changed = 0;
             hunks = changedRuns(a + p, b + p, na, eq, changed);
-            searched = changed > kMaxEdits;
+            // A record taken out with another appended shifts everything
+            // between them: an edit script says that in two records.
+            searched = changed > 2;
         }
         std::vector<Edit> edits;
         if (searched && shortestEdits(a + p, na, b + p, nb, kMaxEdits, eq, edits)) {
@@ -250,7 +252,17 @@ void History::dropOldest() {
 }
 
 void History::enforceLimits() {
-    while (!steps_.empty() && (steps_.size() > maxSteps_ || bytes_ > maxBytes_)) dropOldest();
+    while (!steps_.empty() && (steps_.size() > maxSteps_ || bytes_ > maxBytes_)) {
+        // The step furthest from the current state goes: the oldest, or
+        // the last one redo would reach when more lie ahead than behind.
+        if (pos_ > 0 && pos_ >= steps_.size() - pos_) {
+            dropOldest();
+            continue;
+        }
+        bytes_ -= steps_.back().bytes;
+        steps_.pop_back();
+        if (saved_ > static_cast<long>(steps_.size())) saved_ = -1;
+    }
 }
 
 void History::setLimits(std::size_t maxSteps, std::size_t maxBytes) {
