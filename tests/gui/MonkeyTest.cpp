@@ -132,7 +132,8 @@ protected:
         for (int line = 1;; ++line) {
             const bool moreA = static_cast<bool>(std::getline(a, x)), moreB = static_cast<bool>(std::getline(b, y));
             if (!moreA && !moreB) return {};
-            if (!moreA || !moreB || x != y) return "line " + std::to_string(line) + ": got '" + x + "', want '" + y + "'";
+            if (!moreA || !moreB || x != y)
+                return "line " + std::to_string(line) + ": got '" + x + "', want '" + y + "'";
         }
     }
 
@@ -253,7 +254,8 @@ TEST_F(Monkey, RandomActionsKeepTheDocumentSound) {
         const std::string action = act();
         checkSound(step, action);
         if (HasFailure()) return;
-        const bool undoRedoAction = action.find("undo") != std::string::npos || action.find("redo") != std::string::npos;
+        const bool undoRedoAction =
+            action.find("undo") != std::string::npos || action.find("redo") != std::string::npos;
         if (!undoRedoAction && historyMark() != mark) {
             SCOPED_TRACE("action " + std::to_string(step) + ": " + action);
             undoTheCommand(before);
