@@ -17,6 +17,7 @@
 #include "edit/Placement.h"
 #include "edit/RulesCommands.h"
 #include "edit/Selection.h"
+#include "edit/UndoCommands.h"
 #include "generate/Colorize.h"
 #include "io/DocumentCommands.h"
 #include "io/Printing.h"
@@ -36,7 +37,7 @@ QString literal(const QString& caption) {
 
 // Checkable items and buttons show the state the command sets, not the
 // toggle Qt makes on a click: the toggle is taken back before the command.
-void undoToggle(QAction* action) {
+void revertToggle(QAction* action) {
     if (action->isCheckable()) action->setChecked(!action->isChecked());
 }
 
@@ -47,7 +48,7 @@ QAction* TForm1::addItem(QMenu* menu, const QString& caption, std::function<void
     action->setShortcut(QKeySequence());
     parts_.items[caption] = action;
     connect(action, &QAction::triggered, this, [this, action, command] {
-        undoToggle(action);
+        revertToggle(action);
         if (command) run(command);
     });
     return action;
@@ -70,6 +71,12 @@ void TForm1::buildMenus() {
     addItem(tile, "quit", [this] { close(); });
 
     QMenu* edit = menuBar()->addMenu("edit");
+    // Undo and redo lead the menu and are the only items with shortcuts.
+    QAction* undo = addItem(edit, "undo", cmd(undo1Click));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* redo = addItem(edit, "redo", cmd(redo1Click));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addSeparator();
     addItem(edit, "add large shape", cmd(addlargeshape1Click));
     addItem(edit, "add small shape", cmd(addsmallshape1Click));
     QMenu* select = edit->addMenu("select");

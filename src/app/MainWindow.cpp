@@ -166,6 +166,7 @@ TForm1::TForm1(ModalUi& ui) : ui_(ui) {
 
     // The first picture of the view.
     FormPaint(t, s);
+    showUndoState();
 }
 
 TForm1::~TForm1() {
@@ -183,7 +184,13 @@ MouseTool* TForm1::currentTool() {
 
 void TForm1::run(const std::function<void()>& command) {
     command();
+    showUndoState();
     parts_.view->update();
+}
+
+void TForm1::showUndoState() {
+    menuItem("undo")->setEnabled(tiling_->adding == 1 || tiling_->history.canUndo());
+    menuItem("redo")->setEnabled(tiling_->history.canRedo());
 }
 
 QAction* TForm1::menuItem(const QString& caption) const {

@@ -66,8 +66,11 @@ private:
     // font, and the client's minimum size that keeps the bars whole.
     void measureStatusPanels();
     QAction* addItem(QMenu* menu, const QString& caption, std::function<void()> command);
-    // Runs a command, then shows what it drew.
+    // Runs a command, then shows what it drew and what can be undone.
     void run(const std::function<void()>& command);
+    // Enables "undo" and "redo" when there is a step to take back or
+    // forward; a floating shape can always be taken away.
+    void showUndoState();
     MouseTool* currentTool();
 
     ModalUi& ui_;

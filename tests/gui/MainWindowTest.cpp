@@ -51,7 +51,7 @@ TEST_F(MainWindow, StartsWithTheCaptionLayoutAndStatusOfANewDocument) {
 TEST_F(MainWindow, MenusHaveTheirCaptionsOrderSeparatorsAndStates) {
     const QStringList expected = {
         ">tile", "new", "open...", "save...", "save as...", "export tile...", "print setup...", "printing opties...",
-        "print", "quit", "<", ">edit", "add large shape", "add small shape", ">select", "small shapes", "large shapes",
+        "print", "quit", "<", ">edit", "undo", "redo", "-", "add large shape", "add small shape", ">select", "small shapes", "large shapes",
         "inside bounding box", "visible shapes", "all shapes", "invert selection", "deselect all", "<", ">delete",
         "all", "selected", "<", ">colorize", "colorize all", "colorize selected", "by type", "by angle",
         "by full angle", "restore colors", "<", "<", ">view", "zoom in", "zoom out", "zoom to 1:1", ">zoom", "4:1",
@@ -62,10 +62,14 @@ TEST_F(MainWindow, MenusHaveTheirCaptionsOrderSeparatorsAndStates) {
         "check matching rules", "fill forced shapes", "-", "deflate", "compose", "-", "penrose patch...", "-",
         "keep matching rules", "<"};
     EXPECT_EQ(window->menuOutline(), expected);
+    // Only undo and redo carry shortcuts.
     for (const QString& item : expected) {
-        if (item.startsWith('>') || item == "<" || item == "-") continue;
+        if (item.startsWith('>') || item == "<" || item == "-" || item == "undo" || item == "redo") continue;
         EXPECT_TRUE(window->menuItem(item)->shortcut().isEmpty()) << item.toStdString();
     }
+    EXPECT_EQ(window->menuItem("undo")->shortcuts(), QList<QKeySequence>{QKeySequence("Ctrl+Z")});
+    EXPECT_EQ(window->menuItem("redo")->shortcuts(),
+              (QList<QKeySequence>{QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
     EXPECT_FALSE(window->menuItem("export tile...")->isEnabled());
     const bool printer = t.ratioMode != 2;
     EXPECT_EQ(window->menuItem("print setup...")->isEnabled(), printer);

@@ -2,14 +2,19 @@
 // choices, presses, moves and releases anywhere, modal questions answered
 // at random, files saved and opened in a temporary folder. After every
 // action the tables, angles and colours must be sound and the progress bar
-// must stand at 0. RHO_MONKEY_ACTIONS and RHO_MONKEY_SEED change the run.
+// must stand at 0. Undo and redo come by menu and by key; each step they
+// take must be exactly undone by the other, and a command's step undone
+// right after it must give back the tables it found. RHO_MONKEY_ACTIONS and
+// RHO_MONKEY_SEED change the run.
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 #include <QToolButton>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <random>
+#include <sstream>
 
 #include "edit/Creation.h"
 #include "edit/QuietShell.h"
@@ -77,9 +82,89 @@ protected:
 
     QPoint anywhere() { return {below(583 + 40) - 20, below(415 + 40) - 20}; }
 
+    long keyed = 0, roundTrips = 0, commandsUndone = 0;
+
+    // Undo or redo by its menu item or, when the window is active, by one of
+    // its keys.
+    void undoOrRedo(bool undo) {
+        if (below(2) > 0) {
+            window->activateWindow();
+            QApplication::processEvents();
+            if (QApplication::activeWindow() == window.get()) {
+                ++keyed;
+                if (undo) {
+                    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+                } else if (below(2) > 0) {
+                    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+                } else {
+                    QTest::keyClick(window.get(), Qt::Key_Y, Qt::ControlModifier);
+                }
+                return;
+            }
+        }
+        trigger(undo ? "undo" : "redo");
+    }
+
+    // The shape and contour tables, exactly, but for the selection signs,
+    // which are not part of the history.
+    std::string tables() const {
+        std::ostringstream out;
+        out.precision(17);
+        out << t.shapeLast << '\n';
+        for (int i = 0; i <= t.shapeLast; ++i) {
+            const TileShape& s = t.shapes[i];
+            out << s.x << ' ' << s.y << ' ' << s.kind << ' ' << s.angle << ' ' << std::abs(s.color) << '\n';
+        }
+        out << t.contourLast << '\n';
+        for (int i = 0; i <= t.contourLast; ++i) {
+            const ContourVertex& v = t.contour[i];
+            out << v.x << ' ' << v.y;
+            for (uint8_t sector : v.sectors) out << ' ' << int(sector);
+            out << '\n';
+        }
+        return out.str();
+    }
+
+    // Empty when the texts agree; else their first differing line.
+    static std::string firstDifference(const std::string& got, const std::string& want) {
+        std::istringstream a(got), b(want);
+        std::string x, y;
+        for (int line = 1;; ++line) {
+            const bool moreA = static_cast<bool>(std::getline(a, x)), moreB = static_cast<bool>(std::getline(b, y));
+            if (!moreA && !moreB) return {};
+            if (!moreA || !moreB || x != y)
+                return "line " + std::to_string(line) + ": got '" + x + "', want '" + y + "'";
+        }
+    }
+
+    // What the history shows of itself; a change made by any action but
+    // undo and redo means that action recorded a step or started afresh.
+    auto historyMark() const {
+        return std::tuple(t.history.stepCount(), t.history.bytes(), t.history.canUndo(), t.history.canRedo(),
+                          t.history.undoLabel());
+    }
+
+    // Undo or redo, at random; when it took a step, the other one must take
+    // it back to the very tables before, and the first one again to those
+    // after.
+    std::string undoRedo() {
+        const bool undo = below(2) > 0;
+        const bool steps = t.adding == 0 && (undo ? t.history.canUndo() : t.history.canRedo());
+        const std::string before = tables();
+        undoOrRedo(undo);
+        if (!steps) return undo ? "undo" : "redo";
+        ++roundTrips;
+        const std::string after = tables();
+        undoOrRedo(!undo);
+        EXPECT_EQ(firstDifference(tables(), before), "") << (undo ? "redo after undo" : "undo after redo");
+        undoOrRedo(undo);
+        EXPECT_EQ(firstDifference(tables(), after), "") << (undo ? "undo again" : "redo again");
+        return undo ? "undo (round trip)" : "redo (round trip)";
+    }
+
     std::string act() {
         const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
-        switch (below(10)) {
+        switch (below(12)) {
             case 0:
             case 1: {
                 const QString item = items[below(static_cast<int>(items.size()))];
@@ -111,6 +196,9 @@ protected:
             case 7:
                 moveTo(anywhere());
                 return "move";
+            case 10:
+            case 11:
+                return undoRedo();
             default:
                 mouse(QEvent::MouseButtonRelease, buttons[below(3)], anywhere());
                 return "release";
@@ -132,6 +220,25 @@ protected:
             ASSERT_TRUE(t.floating.angle >= 0 && t.floating.angle <= 9);
         }
         ASSERT_EQ(window->progressBar()->value(), 0);
+        // The items show what the history allows after every kind of action.
+        ASSERT_EQ(window->menuItem("undo")->isEnabled(), t.adding == 1 || t.history.canUndo());
+        ASSERT_EQ(window->menuItem("redo")->isEnabled(), t.history.canRedo());
+        // Every change of the tables was reported: a copy of the history
+        // finds nothing left to record.
+        History probe = t.history;
+        ASSERT_FALSE(probe.record(t, "unreported")) << "a change of the tables was not recorded";
+    }
+
+    // After an action that recorded a step, undo: the tables must
+    // be those the action found, and redo must give back those it left.
+    void undoTheCommand(const std::string& before) {
+        if (t.adding == 1 || !t.history.canUndo()) return;
+        ++commandsUndone;
+        const std::string after = tables();
+        undoOrRedo(true);
+        EXPECT_EQ(firstDifference(tables(), before), "") << "undo of " << t.history.redoLabel();
+        undoOrRedo(false);
+        EXPECT_EQ(firstDifference(tables(), after), "") << "redo of " << t.history.undoLabel();
     }
 };
 
@@ -139,15 +246,27 @@ TEST_F(Monkey, RandomActionsKeepTheDocumentSound) {
     const long actions = envNumber("RHO_MONKEY_ACTIONS", 2000);
     std::printf("monkey: %ld actions, seed %ld\n", actions, envNumber("RHO_MONKEY_SEED", 20261206));
     int mostShapes = 0;
+    window->activateWindow();
     for (long step = 0; step < actions; ++step) {
         script();
+        const std::string before = tables();
+        const auto mark = historyMark();
         const std::string action = act();
         checkSound(step, action);
-        if (HasFatalFailure()) return;
+        if (HasFailure()) return;
+        const bool undoRedoAction =
+            action.find("undo") != std::string::npos || action.find("redo") != std::string::npos;
+        if (!undoRedoAction && historyMark() != mark) {
+            SCOPED_TRACE("action " + std::to_string(step) + ": " + action);
+            undoTheCommand(before);
+            if (HasFailure()) return;
+        }
         mostShapes = std::max(mostShapes, t.shapeLast + 1);
     }
     std::printf("monkey: most shapes %d, %zu messages, %zu file dialogs, %zu other dialogs\n", mostShapes,
                 ui.messages.size(), ui.fileRequests.size(), ui.dialogTitles.size());
+    std::printf("monkey: %ld undo/redo round trips, %ld commands undone and redone, %ld by key\n", roundTrips,
+                commandsUndone, keyed);
 }
 
 }  // namespace
