@@ -48,7 +48,7 @@ SetDrawing& drawingOf(SetEditor& e, int shape) {
 bool recordEdit(SetEditor& e, int shape, const std::string& what, DrawingState before, int group) {
     const SetDrawing& now = drawingOf(e, shape);
     if (before.matches(now)) return false;
-    e.history[shape].record(HistoryStep{what, std::move(before), DrawingState::of(now), group});
+    e.history[shape].record(DrawingStep{what, std::move(before), DrawingState::of(now), group});
     e.historyText.clear();
     followHistories(e);
     return true;
@@ -68,9 +68,9 @@ void undo1Click(SetEditor& e) {
     const int shown = e.editLarge;
     const int other = 1 - shown;
     if (!e.history[shown].canUndo()) return;
-    const HistoryStep& step = e.history[shown].undo();
+    const DrawingStep& step = e.history[shown].undo();
     step.before.restoreInto(e.workingDrawing);
-    const HistoryStep* partner = e.history[other].nextUndo();
+    const DrawingStep* partner = e.history[other].nextUndo();
     if (step.group != 0 && partner && partner->group == step.group) {
         e.history[other].undo().before.restoreInto(drawingOf(e, other));
         e.mainViewStale = true;
@@ -83,9 +83,9 @@ void redo1Click(SetEditor& e) {
     const int other = 1 - shown;
     if (!e.history[shown].canRedo()) return;
     dropPending(e);
-    const HistoryStep& step = e.history[shown].redo();
+    const DrawingStep& step = e.history[shown].redo();
     step.after.restoreInto(e.workingDrawing);
-    const HistoryStep* partner = e.history[other].nextRedo();
+    const DrawingStep* partner = e.history[other].nextRedo();
     if (step.group != 0 && partner && partner->group == step.group) {
         e.history[other].redo().after.restoreInto(drawingOf(e, other));
         e.mainViewStale = true;

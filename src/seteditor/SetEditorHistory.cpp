@@ -31,7 +31,7 @@ bool DrawingState::matches(const SetDrawing& d) const {
     return true;
 }
 
-void SetEditorHistory::record(HistoryStep step) {
+void SetEditorHistory::record(DrawingStep step) {
     steps_.resize(done_);
     if (saved_ > static_cast<long>(done_)) saved_ = -1;  // the saved drawing was among the steps dropped
     steps_.push_back(std::move(step));
@@ -43,9 +43,9 @@ void SetEditorHistory::record(HistoryStep step) {
     }
 }
 
-const HistoryStep& SetEditorHistory::undo() { return steps_[--done_]; }
+const DrawingStep& SetEditorHistory::undo() { return steps_[--done_]; }
 
-const HistoryStep& SetEditorHistory::redo() { return steps_[done_++]; }
+const DrawingStep& SetEditorHistory::redo() { return steps_[done_++]; }
 
 void SetEditorHistory::clear() {
     steps_.clear();

@@ -30,7 +30,7 @@ struct DrawingState {
     bool matches(const SetDrawing& d) const;
 };
 
-struct HistoryStep {
+struct DrawingStep {
     std::string what;  // the action's name, as the status line shows it
     DrawingState before, after;
     // Steps that one command left in both drawings' histories share a
@@ -44,17 +44,17 @@ public:
 
     // Adds a step after the current position; steps that were undone are
     // gone, and the oldest one goes when the cap is passed.
-    void record(HistoryStep step);
+    void record(DrawingStep step);
 
     bool canUndo() const { return done_ > 0; }
     bool canRedo() const { return done_ < steps_.size(); }
     // The step the next undo or redo would take, or null.
-    const HistoryStep* nextUndo() const { return canUndo() ? &steps_[done_ - 1] : nullptr; }
-    const HistoryStep* nextRedo() const { return canRedo() ? &steps_[done_] : nullptr; }
+    const DrawingStep* nextUndo() const { return canUndo() ? &steps_[done_ - 1] : nullptr; }
+    const DrawingStep* nextRedo() const { return canRedo() ? &steps_[done_] : nullptr; }
     // Moves one step back or forward and returns that step; call only when
     // canUndo() or canRedo() says so.
-    const HistoryStep& undo();
-    const HistoryStep& redo();
+    const DrawingStep& undo();
+    const DrawingStep& redo();
 
     // No steps; the drawing as it is now counts as saved.
     void clear();
@@ -67,7 +67,7 @@ public:
     std::size_t position() const { return done_; }
 
 private:
-    std::deque<HistoryStep> steps_;
+    std::deque<DrawingStep> steps_;
     std::size_t done_ = 0;  // steps applied; the next undo takes steps_[done_ - 1]
     long saved_ = 0;        // position of the saved drawing; -1 once no position leads back to it
 };
