@@ -30,46 +30,6 @@
 
 namespace rho {
 
-namespace rhotool {
-
-const char* const kUsage =
-    "usage: rhotool COMMAND ...\n"
-    "  generate RADIUS OUT.rho [--penrose]\n"
-    "                                 make a pentagrid patch of radius 5..50 and save it;\n"
-    "                                 --penrose makes a true Penrose patch, whose arrows agree\n"
-    "  info FILE.rho                  counts, selection and the bounding box of the corners\n"
-    "  check FILE.rho                 compare the stored contour with a fresh recalculation\n"
-    "  attach FILE.rho KIND X Y ANGLE [-o OUT.rho]\n"
-    "                                 attach a large or small shape at world (X, Y), angle 0..9,\n"
-    "                                 as the edit tool's right click does; save to OUT (or FILE)\n"
-    "  export FILE.rho OUT.ps|OUT.bmp|OUT.png|OUT.svg [--zoom Z] [--box X Y W H]\n"
-    "         [--set FILE.rhs] [--display shape|set|both] [--antialiased]\n"
-    "                                 PostScript of every shape, or a picture of the box\n"
-    "                                 (default box 0 0 1000 700, zoom 1); .bmp, .png and\n"
-    "                                 .svg pictures show the decorations of --set FILE.rhs\n"
-    "                                 with --display set (alone) or both (with blue\n"
-    "                                 outlines), in plain or antialiased lines\n"
-    "                                 (default: plain shapes)\n"
-    "  orient FILE.rho -o OUT.rho     turn shapes by 180 degrees so that as few shared edges\n"
-    "                                 as possible have conflicting arrows; prints\n"
-    "                                 \"turned: T\" and \"arrow conflicts: C\"\n"
-    "  rules FILE.rho                 check the matching rules: prints \"arrow conflicts: C\",\n"
-    "                                 \"illegal vertices: V\", \"dead ends: D\", then each place\n"
-    "                                 (\"conflict X Y\", \"illegal X Y\", \"dead end X Y\");\n"
-    "                                 exits with 1 unless all three counts are 0\n"
-    "  force FILE.rho -o OUT.rho      add every forced shape; prints \"forced shapes: N\"\n"
-    "                                 and \"dead ends: D\"\n"
-    "  deflate FILE.rho -o OUT.rho [--times K]\n"
-    "                                 cut every shape into smaller ones, K times (default 1);\n"
-    "                                 refused (nothing written) on arrow conflicts or when\n"
-    "                                 the result would not fit in the tables\n"
-    "  compose FILE.rho -o OUT.rho    the inverse of deflate: join the pieces into parents\n"
-    "  sets DIR                       write the sets that show the matching rules,\n"
-    "                                 DIR/matching-arcs.rhs and DIR/ammann-bars.rhs\n"
-    "  --help                         this text\n";
-
-}  // namespace rhotool
-
 namespace {
 
 using namespace rhotool;
@@ -146,7 +106,7 @@ bool save(Session& s, const std::string& path, std::ostream& err) {
 }
 
 int badArgument(std::ostream& err, const std::string& why) {
-    err << "rhotool: " << why << "\n" << kUsage;
+    err << "rhotool: " << why << "\n" << usage();
     return kBadArgument;
 }
 
@@ -179,7 +139,7 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
                               : generateThroughDialog<QuasitilerDialog>(s, a[1]);
     if (!made) {
         reportMessages(s.shell, err);
-        err << kUsage;
+        err << usage();
         return kBadArgument;
     }
     if (!save(s, a[2], err)) return kFailed;
@@ -432,13 +392,26 @@ int writeRuleSets(const std::vector<std::string>& a, std::ostream& out, std::ost
 
 }  // namespace
 
-const char* rhoToolUsage() { return kUsage; }
-
 int runRhoTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) return badArgument(err, "no command given");
     const std::string& command = args[0];
-    if (command == "--help" || command == "-h" || command == "help") {
-        out << kUsage;
+    if (command == "--version" || command == "-V") {
+        out << versionText();
+        return kDone;
+    }
+    // "rhotool --help", "rhotool help", "rhotool help COMMAND" and
+    // "rhotool COMMAND --help".
+    const bool helpFirst = command == "--help" || command == "-h" || command == "help";
+    const bool helpSecond = args.size() == 2 && (args[1] == "--help" || args[1] == "-h");
+    if (helpFirst && args.size() == 1) {
+        out << fullHelp();
+        return kDone;
+    }
+    if ((helpFirst && args.size() == 2) || helpSecond) {
+        const std::string& verb = helpFirst ? args[1] : command;
+        std::string text;
+        if (!verbHelp(verb, text)) return badArgument(err, "unknown command " + verb);
+        out << text;
         return kDone;
     }
     if (command == "generate") return generate(args, out, err);

@@ -18,7 +18,14 @@ constexpr int kDone = 0;
 constexpr int kFailed = 1;
 constexpr int kBadArgument = 2;
 
-extern const char* const kUsage;
+// The short usage printed after a usage error (RhoToolHelp.cpp).
+const std::string& usage();
+// The text of "rhotool --help", with every verb, option and an example each.
+std::string fullHelp();
+// The text of "rhotool VERB --help"; false for an unknown verb.
+bool verbHelp(const std::string& verb, std::string& text);
+// "rhotool VERSION".
+std::string versionText();
 
 struct Session {
     HeadlessShell shell;

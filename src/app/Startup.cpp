@@ -9,12 +9,14 @@
 #include <QToolTip>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 
 #include "app/FileSizeSignal.h"
 #include "app/Glyphs.h"
 #include "app/MainWindow.h"
 #include "app/QtModalUi.h"
+#include "app/Version.h"
 #include "app/ViewWidget.h"
 #include "io/AtomicFile.h"
 #include "io/WindowCommands.h"
@@ -33,6 +35,45 @@ bool writePng(const QImage& image, const std::string& path) {
 }
 
 namespace {
+
+const char kHelp[] =
+    "Usage: rho [FILE.rho]\n"
+    "  or:  rho --write-icon FILE.png [SIZE]\n"
+    "  or:  rho --help | --version\n"
+    "Edit Penrose rhomb tilings: attach thick and thin rhombs to the free\n"
+    "boundary of a tiling by hand or generate a round patch, colour, order and\n"
+    "decorate the shapes, design the decorations in the set editor, save the\n"
+    "tiling as a .rho file and print it.\n"
+    "\n"
+    "With FILE.rho the editor starts with that tiling open, as if chosen with\n"
+    "\"open...\"; without it, with an empty tiling named \"untitled\".\n"
+    "\n"
+    "Options:\n"
+    "      --write-icon FILE.png [SIZE]\n"
+    "                   draw the application icon, SIZE pixels square (1 to\n"
+    "                   4096, default 256), into the PNG file FILE.png, and end\n"
+    "  -h, --help       show this text and end\n"
+    "  -V, --version    print the version and end\n"
+    "\n"
+    "Examples:\n"
+    "  $ rho patch.rho\n"
+    "  $ rho --write-icon rho.png 48\n";
+
+// --help and --version are answered before Qt starts, so that they need no
+// display. Returns true when the argument was one of them.
+bool answerInformationOption(int argc, char** argv) {
+    if (argc != 2) return false;
+    const char* option = argv[1];
+    if (std::strcmp(option, "--help") == 0 || std::strcmp(option, "-h") == 0) {
+        std::fputs(kHelp, stdout);
+        return true;
+    }
+    if (std::strcmp(option, "--version") == 0 || std::strcmp(option, "-V") == 0) {
+        std::printf("rho %s\n", kRhoVersion);
+        return true;
+    }
+    return false;
+}
 
 std::string localPath(const QString& argument) {
     const QByteArray name = QFile::encodeName(argument);
@@ -98,6 +139,7 @@ int runEditor(int argc, char** argv) {
     // A save past the file-size limit fails and is reported instead of
     // ending the editor with the user's work.
     ignoreFileSizeSignal();
+    if (answerInformationOption(argc, argv)) return 0;
     QApplication app(argc, argv);
     QApplication::setApplicationName("rho 2.0");
     const QStringList args = QApplication::arguments();

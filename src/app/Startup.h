@@ -1,9 +1,11 @@
 #pragma once
 // The editor's entry: application title, the main window, a tiling named
 // on the command line, the event loop.
-//
-// Hidden aids for building and measuring, not for users:
+//   rho --help, rho --version          print the help or the version and end
+//                                      without starting Qt
 //   rho --write-icon FILE.png [SIZE]   writes the application icon and ends
+//
+// A hidden aid for measuring, not for users:
 //   RHO_FIRST_PAINT_EXIT=1 rho [FILE]  prints "first paint <microseconds
 //                                      since the epoch>" after the view's
 //                                      first paint, then "caption <the

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/RhoTool.h"
 #include "edit/ContourRecalculation.h"
 #include "edit/Creation.h"
 #include "generate/PenrosePatchCommand.h"
@@ -127,7 +128,7 @@ TEST_F(RhotoolRules, GeneratePenroseIsTheEditorsPatchCommand) {
     // The dialog's range message, as for the quasitiler.
     const ToolRun wide = rhotool("generate 51 " + dir / "w.rho" + " --penrose");
     EXPECT_EQ(wide.status, 2);
-    EXPECT_EQ(wide.err, "An integer number is required between 5 and 50\n" + rhotool("--help").out);
+    EXPECT_EQ(wide.err, "An integer number is required between 5 and 50\n" + std::string(rhoToolUsage()));
     EXPECT_FALSE(std::filesystem::exists(dir / "w.rho"));
 }
 

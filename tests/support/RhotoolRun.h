@@ -16,11 +16,13 @@ struct ToolRun {
     std::string out, err;
 };
 
-// `arguments` are shell words after "rhotool"; `before` is shell text put
-// in front (a limit, say); standard error passes through a file in `dir`.
-inline ToolRun runRhotool(const TempDir& dir, const std::string& arguments, const std::string& before = "") {
+// Runs the built `program` (rho or rhotool): `arguments` are shell words
+// after it; `before` is shell text put in front (a limit, say); standard
+// error passes through a file in `dir`.
+inline ToolRun runProgram(const TempDir& dir, const std::string& program, const std::string& arguments,
+                          const std::string& before = "") {
     const std::string command =
-        before + std::string(RHO_BINARY_DIR) + "/rhotool " + arguments + " 2>" + dir / "rhotool.err";
+        before + std::string(RHO_BINARY_DIR) + "/" + program + " " + arguments + " 2>" + dir / "rhotool.err";
     ToolRun r;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr) return r;
@@ -30,6 +32,10 @@ inline ToolRun runRhotool(const TempDir& dir, const std::string& arguments, cons
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     r.err = slurp(dir.path / "rhotool.err");
     return r;
+}
+
+inline ToolRun runRhotool(const TempDir& dir, const std::string& arguments, const std::string& before = "") {
+    return runProgram(dir, "rhotool", arguments, before);
 }
 
 }  // namespace rho::test
