@@ -61,7 +61,7 @@ TEST(ClosingTheEditor, QuitWithAnUnsavedSetAsksOnceKeepsBothWindowsOnYesAndEndsO
     using std::placeholders::_1;
     const auto yes = std::bind(press, QMessageBox::Yes, _1);
     const auto no = std::bind(press, QMessageBox::No, _1);
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, &window, [&] {
         // No to the tiling, Yes to the set: both windows stay.
         boxes.actions = {no, yes};
         window.menuItem("quit")->trigger();
@@ -73,7 +73,10 @@ TEST(ClosingTheEditor, QuitWithAnUnsavedSetAsksOnceKeepsBothWindowsOnYesAndEndsO
         window.menuItem("quit")->trigger();
     });
     // A loop still running here has lost its window: end it with a mark.
-    QTimer::singleShot(3000, [] { QCoreApplication::exit(99); });
+    // The timer dies with the window, so that it cannot end a later test's
+    // event loop (an exit with no loop running makes every later exec()
+    // return at once, and modal boxes with it).
+    QTimer::singleShot(3000, &window, [] { QCoreApplication::exit(99); });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_EQ(boxes.take(), (Strings{"Do you want save current file?", "Do you want save current set?"}));
     EXPECT_FALSE(window.isVisible());

@@ -5,13 +5,13 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QProgressBar>
-#include <QTimer>
 #include <QtTest/qtestspontaneevent.h>
 #include <QWindow>
 
 #include "app/DialogForms.h"
 #include "app/QtModalUi.h"
 #include "gui/MainWindowFixture.h"
+#include "gui/OnNextModal.h"
 
 namespace rho::test {
 namespace {
@@ -90,7 +90,7 @@ TEST(AboutBoxLook, ItsFrameShowsAlongEveryEdge) {
 TEST(FileDialogLook, EachFilterShowsOnceAndStillChoosesFiles) {
     QtModalUi ui;
     QStringList shown, filters;
-    QTimer::singleShot(0, [&] {
+    const OnNextModal answer([&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         const auto* combo = dialog->findChild<QComboBox*>("fileTypeCombo");

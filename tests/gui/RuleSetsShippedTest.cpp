@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
-#include <QTimer>
 #include <filesystem>
 #include <sstream>
 
@@ -16,6 +15,7 @@
 #include "app/RhoTool.h"
 #include "app/SetEditorWindow.h"
 #include "edit/Creation.h"
+#include "gui/OnNextModal.h"
 #include "support/FakeShell.h"
 #include "support/TempDir.h"
 #include "tiling/Tiling.h"
@@ -69,7 +69,7 @@ TEST(RuleSetsShipped, SetEditorOpenDialogStartsInTheSetsFolder) {
 
     QString title, folder;
     QStringList filters, files;
-    QTimer::singleShot(0, [&] {
+    const test::OnNextModal answer([&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         title = dialog->windowTitle();

@@ -7,11 +7,11 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QTest>
-#include <QTimer>
 
 #include "app/QtModalUi.h"
 #include "app/SetEditorWindow.h"
 #include "edit/Creation.h"
+#include "gui/OnNextModal.h"
 #include "gui/ScriptedModalUi.h"
 #include "seteditor/SetEditor.h"
 #include "support/FakeShell.h"
@@ -83,7 +83,7 @@ TEST_F(SetEditorLook, ColourDialogOpensOverTheEditor) {
     TForm4* editor = open(real);
     QWidget* dialogParent = nullptr;
     bool isColourDialog = false;
-    QTimer::singleShot(0, [&] {
+    const test::OnNextModal answer([&] {
         QWidget* dialog = QApplication::activeModalWidget();
         ASSERT_NE(dialog, nullptr);
         isColourDialog = qobject_cast<QColorDialog*>(dialog) != nullptr;
