@@ -33,35 +33,34 @@ void load(Tiling& t, const std::vector<TileShape>& shapes) {
     for (std::size_t i = 0; i < shapes.size(); ++i) t.shapes[i] = shapes[i];
 }
 
-void BM_Deflate(benchmark::State& state) {
-    test::FakeShell shell;
-    auto t = createTiling(shell);
-    const std::vector<TileShape> patch = deflatedSun(*t, static_cast<int>(state.range(0)));
+// Times `step` on a fresh copy of `patch` per iteration; a refusal or a
+// dropped shape spoils the run.
+void timeStep(benchmark::State& state, Tiling& t, const std::vector<TileShape>& patch,
+              DeflateResult (*step)(Tiling&)) {
     DeflateResult r;
     for (auto _ : state) {
-        load(*t, patch);
-        r = deflateTiling(*t);
-        benchmark::DoNotOptimize(t->contourLast);
+        load(t, patch);
+        r = step(t);
+        benchmark::DoNotOptimize(t.contourLast);
     }
     state.counters["in"] = static_cast<double>(patch.size());
     state.counters["out"] = r.shapes;
-    if (r.outcome != DeflateOutcome::Done || r.dropped != 0) state.SkipWithError("deflation refused or dropped shapes");
+    if (r.outcome != DeflateOutcome::Done || r.dropped != 0) state.SkipWithError("refused or dropped shapes");
+}
+
+DeflateResult deflateOnce(Tiling& t) { return deflateTiling(t); }
+
+void BM_Deflate(benchmark::State& state) {
+    test::FakeShell shell;
+    auto t = createTiling(shell);
+    timeStep(state, *t, deflatedSun(*t, static_cast<int>(state.range(0))), deflateOnce);
 }
 BENCHMARK(BM_Deflate)->Arg(5)->Arg(6)->Unit(benchmark::kMillisecond);
 
 void BM_Compose(benchmark::State& state) {
     test::FakeShell shell;
     auto t = createTiling(shell);
-    const std::vector<TileShape> patch = deflatedSun(*t, static_cast<int>(state.range(0)));
-    DeflateResult r;
-    for (auto _ : state) {
-        load(*t, patch);
-        r = composeTiling(*t);
-        benchmark::DoNotOptimize(t->contourLast);
-    }
-    state.counters["in"] = static_cast<double>(patch.size());
-    state.counters["out"] = r.shapes;
-    if (r.outcome != DeflateOutcome::Done) state.SkipWithError("composition refused");
+    timeStep(state, *t, deflatedSun(*t, static_cast<int>(state.range(0))), composeTiling);
 }
 BENCHMARK(BM_Compose)->Arg(6)->Unit(benchmark::kMillisecond);
 
@@ -70,16 +69,7 @@ void BM_DeflatePenrosePatch20(benchmark::State& state) {
     test::FakeShell shell;
     auto t = createTiling(shell);
     generatePenrosePatch(*t, 20);
-    const std::vector<TileShape> patch(t->shapes, t->shapes + t->shapeLast + 1);
-    DeflateResult r;
-    for (auto _ : state) {
-        load(*t, patch);
-        r = deflateTiling(*t);
-        benchmark::DoNotOptimize(t->contourLast);
-    }
-    state.counters["in"] = static_cast<double>(patch.size());
-    state.counters["out"] = r.shapes;
-    if (r.outcome != DeflateOutcome::Done || r.dropped != 0) state.SkipWithError("deflation refused or dropped shapes");
+    timeStep(state, *t, {t->shapes, t->shapes + t->shapeLast + 1}, deflateOnce);
 }
 BENCHMARK(BM_DeflatePenrosePatch20)->Unit(benchmark::kMillisecond);
 
