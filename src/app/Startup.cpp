@@ -16,6 +16,7 @@
 #include "app/Glyphs.h"
 #include "app/MainWindow.h"
 #include "app/QtModalUi.h"
+#include "app/Screenshot.h"
 #include "app/Version.h"
 #include "app/ViewWidget.h"
 #include "io/AtomicFile.h"
@@ -144,6 +145,7 @@ int runEditor(int argc, char** argv) {
     QApplication::setApplicationName("rho 2.0");
     const QStringList args = QApplication::arguments();
     if (args.size() > 1 && args[1] == "--write-icon") return writeIcon(args);
+    if (args.size() > 1 && args[1] == "--screenshot") return writeScreenshot(args);
     try {
         runWindow(app);
     } catch (const std::exception& error) {

@@ -5,7 +5,10 @@
 //                                      without starting Qt
 //   rho --write-icon FILE.png [SIZE]   writes the application icon and ends
 //
-// A hidden aid for measuring, not for users:
+// Hidden aids for maintainers, not for users:
+//   rho --screenshot FILE.png [RADIUS] writes the README's picture of the
+//                                      editor at work (app/Screenshot.h)
+//                                      and ends
 //   RHO_FIRST_PAINT_EXIT=1 rho [FILE]  prints "first paint <microseconds
 //                                      since the epoch>" after the view's
 //                                      first paint, then "caption <the
