@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <vector>
 
 #include "geometry/MatrixStack.h"
+#include "render/PixelClip.h"
 #include "render/Renderer.h"
 #include "render/Surface.h"
-#include "render/View.h"
 #include "tiling/Tiling.h"
 
 namespace rho {
@@ -30,12 +31,20 @@ constexpr double kDotReach = 3.0;
 int lastPointOf(const SetObject& o) { return std::clamp(o.lastPoint, 0, kSetObjectPoints - 1); }
 int countOf(const SetDrawing& d) { return std::clamp(d.count, 0, kSetDrawingObjects); }
 
-PixelPoint pixelOf(const SetPoint& p) {
-    const Pixel px = worldToPixel(p.x, p.y);
-    return {px.x, px.y};
+void mapped(const SetPoint& p, double& x, double& y) { matrixStack().transformPoint(p.x, p.y, x, y); }
+
+// Points 0..last of an object in window coordinates, unbounded: a point may
+// lie any distance away, so lines and polygons are cut to the pixel range
+// before their points become ints, keeping their slopes.
+void mappedPoints(const SetObject& o, int last, Point2* out) {
+    for (int k = 0; k <= last; ++k) mapped(o.points[k], out[k].x, out[k].y);
 }
 
-void mapped(const SetPoint& p, double& x, double& y) { matrixStack().transformPoint(p.x, p.y, x, y); }
+// The polygon through the pixels of the points, cut to the pixel range.
+void clippedPolygon(Surface& surface, const Point2* points, int count) {
+    const std::vector<PixelPoint> pixels = clippedPolygonPixels(points, count);
+    if (!pixels.empty()) surface.polygon(pixels.data(), static_cast<int>(pixels.size()));
+}
 
 int scaleOf(const PixelRows& r) { return r.bits && r.scale > 1 ? r.scale : 1; }
 
@@ -217,15 +226,12 @@ void drawDecorationPlain(const Tiling& t, Surface& surface, const SetDrawing& dr
         case 0:
         case 1: {
             if (mode != kErase) surface.setStrokeColor(o.lineColor);
-            PixelPoint p = pixelOf(o.points[0]);
-            surface.moveTo(p.x, p.y);
             // A line uses points 0 and 1 whatever its lastPoint says.
             const int end = o.objectKind == 0 ? 1 : last;
-            for (int k = 1; k <= end; ++k) {
-                p = pixelOf(o.points[k]);
-                surface.lineTo(p.x, p.y);
-                endPixel(surface, p, mode, o.lineColor, background);
-            }
+            Point2 pts[kSetObjectPoints];
+            mappedPoints(o, end, pts);
+            strokeClippedPolyline(surface, pts, end + 1,
+                                  [&](PixelPoint p) { endPixel(surface, p, mode, o.lineColor, background); });
             break;
         }
         case 2: {
@@ -234,9 +240,9 @@ void drawDecorationPlain(const Tiling& t, Surface& surface, const SetDrawing& dr
                 surface.setBrushColor(o.fillColor);
                 if (mode == kOutline) surface.setBrushStyle(BrushStyle::Clear);
             }
-            PixelPoint pts[kSetObjectPoints];
-            for (int k = 0; k <= last; ++k) pts[k] = pixelOf(o.points[k]);
-            surface.polygon(pts, last + 1);
+            Point2 pts[kSetObjectPoints];
+            mappedPoints(o, last, pts);
+            clippedPolygon(surface, pts, last + 1);
             break;
         }
         default:
@@ -252,41 +258,37 @@ void drawDecorationAntialiased(const Tiling& t, Surface& surface, const SetDrawi
     }
     if (mode != kNormal && mode != kErase && mode != kOutline) return;
     if (mode == kOutline) surface.setBrushStyle(BrushStyle::Clear);
-    const auto line = mode == kErase ? eraseAntialiasedLine : drawAntialiasedLine;
+    const auto stroke = mode == kErase ? eraseAntialiasedLine : drawAntialiasedLine;
+    // An end beyond the pixel range is moved along the line onto it: far
+    // out, the stepping from that end would lose the line's place to
+    // rounding. Segments within the range are drawn as they are.
+    const auto line = [&](Point2 a, Point2 b) {
+        if (clipSegment(a, b)) stroke(surface, a.x, a.y, b.x, b.y);
+    };
 
     for (int j = 0; j < countOf(drawing); ++j) {
         const SetObject& o = drawing.objects[j];
         const int last = lastPointOf(o);
-        double x0 = 0.0, y0 = 0.0, x1 = 0.0, y1 = 0.0;
+        Point2 pts[kSetObjectPoints];
         switch (o.objectKind) {
         case 0:
-            mapped(o.points[0], x0, y0);
-            mapped(o.points[1], x1, y1);
-            line(surface, x0, y0, x1, y1);
+            mappedPoints(o, 1, pts);
+            line(pts[0], pts[1]);
             break;
         case 1:
         case 2: {
+            mappedPoints(o, last, pts);
             if (o.objectKind == 2) {
-                PixelPoint pts[kSetObjectPoints];
-                for (int k = 0; k <= last; ++k) pts[k] = pixelOf(o.points[k]);
                 surface.setStrokeColor(kWhite);
                 surface.setBrushColor(kWhite);
                 if (mode == kOutline) surface.setBrushStyle(BrushStyle::Clear);
-                surface.polygon(pts, last + 1);
+                clippedPolygon(surface, pts, last + 1);
             }
-            mapped(o.points[0], x0, y0);
-            for (int k = 1; k <= last; ++k) {
-                mapped(o.points[k], x1, y1);
-                line(surface, x0, y0, x1, y1);
-                x0 = x1;
-                y0 = y1;
-            }
-            if (o.objectKind == 2) {
-                // The closing edge runs between the truncated pixels.
-                const PixelPoint first = pixelOf(o.points[0]);
-                const PixelPoint end = pixelOf(o.points[last]);
-                line(surface, first.x, first.y, end.x, end.y);
-            }
+            for (int k = 1; k <= last; ++k) line(pts[k - 1], pts[k]);
+            // The closing edge runs between the truncated pixels.
+            PixelPoint first, end;
+            if (o.objectKind == 2 && clippedSegmentPixels(pts[0], pts[last], first, end))
+                stroke(surface, first.x, first.y, end.x, end.y);
             break;
         }
         default:

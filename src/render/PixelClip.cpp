@@ -73,7 +73,7 @@ Point2 crossSide(Point2 p, Point2 q, int side) {
 
 }  // namespace
 
-bool clippedSegmentPixels(Point2 a, Point2 b, PixelPoint& pa, PixelPoint& pb) {
+bool clipSegment(Point2& a, Point2& b) {
     if (!isNumber(a) || !isNumber(b)) return false;
     a = held(a);
     b = held(b);
@@ -94,7 +94,11 @@ bool clippedSegmentPixels(Point2 a, Point2 b, PixelPoint& pa, PixelPoint& pb) {
                          : crossY(p, q, kL);
         (moveA ? ca : cb) = outcode(p);
     }
-    if ((ca & cb) != 0) return false;
+    return (ca & cb) == 0;
+}
+
+bool clippedSegmentPixels(Point2 a, Point2 b, PixelPoint& pa, PixelPoint& pb) {
+    if (!clipSegment(a, b)) return false;
     pa = pixel(a);
     pb = pixel(b);
     return true;
@@ -135,7 +139,8 @@ std::vector<PixelPoint> clippedPolygonPixels(const Point2* points, int count) {
     return out;
 }
 
-void strokeClippedPolyline(Surface& surface, const Point2* points, int count) {
+void strokeClippedPolyline(Surface& surface, const Point2* points, int count,
+                           const std::function<void(PixelPoint)>& segmentEnd) {
     if (count <= 0) return;
     PixelPoint pen = pixel(held(points[0]));
     surface.moveTo(pen.x, pen.y);
@@ -144,6 +149,7 @@ void strokeClippedPolyline(Surface& surface, const Point2* points, int count) {
         if (!clippedSegmentPixels(points[k - 1], points[k], a, b)) continue;
         if (a.x != pen.x || a.y != pen.y) surface.moveTo(a.x, a.y);
         surface.lineTo(b.x, b.y);
+        if (segmentEnd) segmentEnd(b);
         pen = b;
     }
 }

@@ -7,12 +7,18 @@
 // far end lies beyond the square. Figures wholly inside come out exactly
 // as toPixel gives them.
 
+#include <functional>
 #include <vector>
 
 #include "geometry/Primitives.h"
 #include "render/Surface.h"
 
 namespace rho {
+
+// Cuts the segment a-b to the square, in place: an end outside moves along
+// the line onto the square, an end inside stays exactly as it is. False when
+// no part of it lies in the square or an end is not a number.
+bool clipSegment(Point2& a, Point2& b);
 
 // Cuts the segment a-b to the square and gives the pixels of its ends.
 // False when no part of it lies in the square or an end is not a number.
@@ -29,6 +35,9 @@ std::vector<PixelPoint> clippedPolygonPixels(const Point2* points, int count);
 // Moves to the first point and draws a line to each next one, every segment
 // cut to the square; the pen jumps only where a cut left a gap. Points all
 // inside give the very calls an uncut polyline would.
-void strokeClippedPolyline(Surface& surface, const Point2* points, int count);
+// `segmentEnd`, when given, is called with the end pixel of each segment
+// drawn, right after its line.
+void strokeClippedPolyline(Surface& surface, const Point2* points, int count,
+                           const std::function<void(PixelPoint)>& segmentEnd = {});
 
 }  // namespace rho

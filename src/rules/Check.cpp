@@ -7,6 +7,33 @@
 
 namespace rho {
 
+namespace {
+
+// Every pair of shapes on a shared edge whose arrows differ, sorted by the
+// edge's end points, so that the pairs on one edge stand together.
+std::vector<SharedEdge> conflictingPairs(const VertexSet& v) {
+    std::vector<SharedEdge> conflicts;
+    for (const SharedEdge& e : v.sharedEdges()) {
+        if (arrowsConflict(v, e)) conflicts.push_back(e);
+    }
+    std::stable_sort(conflicts.begin(), conflicts.end(),
+                     [](const SharedEdge& a, const SharedEdge& b) { return a.p != b.p ? a.p < b.p : a.q < b.q; });
+    return conflicts;
+}
+
+bool sameEdge(const SharedEdge& a, const SharedEdge& b) { return a.p == b.p && a.q == b.q; }
+
+}  // namespace
+
+int countArrowConflicts(const VertexSet& v) {
+    const std::vector<SharedEdge> conflicts = conflictingPairs(v);
+    int count = 0;
+    for (std::size_t i = 0; i < conflicts.size(); ++i) {
+        if (i == 0 || !sameEdge(conflicts[i], conflicts[i - 1])) ++count;
+    }
+    return count;
+}
+
 RuleReport checkRules(const Tiling& t) {
     RuleReport r;
     if (t.shapeLast < 0) return r;
@@ -28,17 +55,11 @@ RuleReport checkRules(const Tiling& t) {
     }
 
     // Several pairs of shapes on one edge (overlapping shapes) count it once.
-    std::vector<SharedEdge> conflicts;
-    for (const SharedEdge& e : v.sharedEdges()) {
-        if (!arrowsConflict(v, e)) continue;
-        conflicts.push_back(e);
-        offending.push_back(e.shapeA);
-        offending.push_back(e.shapeB);
-    }
-    std::stable_sort(conflicts.begin(), conflicts.end(),
-                     [](const SharedEdge& a, const SharedEdge& b) { return a.p != b.p ? a.p < b.p : a.q < b.q; });
+    const std::vector<SharedEdge> conflicts = conflictingPairs(v);
     for (std::size_t i = 0; i < conflicts.size(); ++i) {
-        if (i > 0 && conflicts[i].p == conflicts[i - 1].p && conflicts[i].q == conflicts[i - 1].q) continue;
+        offending.push_back(conflicts[i].shapeA);
+        offending.push_back(conflicts[i].shapeB);
+        if (i > 0 && sameEdge(conflicts[i], conflicts[i - 1])) continue;
         const Point2 a = v.point(conflicts[i].p).at, b = v.point(conflicts[i].q).at;
         r.conflictPlaces.push_back({(a.x + b.x) / 2.0, (a.y + b.y) / 2.0});
     }

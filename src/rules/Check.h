@@ -10,6 +10,7 @@
 namespace rho {
 
 struct Tiling;
+class VertexSet;
 
 struct RuleReport {
     int arrowConflicts = 0;  // shared edges whose arrows differ, each edge once
@@ -30,5 +31,9 @@ struct RuleReport {
 // covered and as a dead end otherwise. Places come in the order the points
 // were first met walking the shape table.
 RuleReport checkRules(const Tiling& t);
+
+// Shared edges of the set whose arrows differ, each edge once however many
+// pairs of shapes meet on it: the count checkRules reports.
+int countArrowConflicts(const VertexSet& v);
 
 }  // namespace rho

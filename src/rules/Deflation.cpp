@@ -8,7 +8,9 @@
 #include <unordered_map>
 #include <vector>
 
+#include "rules/Check.h"
 #include "rules/DeflationTable.h"
+#include "rules/Vertices.h"
 #include "tiling/Contour.h"
 #include "tiling/Ordering.h"
 #include "tiling/Tiling.h"
@@ -245,6 +247,14 @@ private:
     }
 };
 
+// Shared edges of `shapes` whose arrows differ, counted as the rules check
+// counts them; `t` gives the shapes' templates.
+int arrowConflictsOf(const Tiling& t, const Shapes& shapes) {
+    VertexSet v(t, static_cast<int>(shapes.size()));
+    for (std::size_t i = 0; i < shapes.size(); ++i) v.addShape(static_cast<int>(i), shapes[i]);
+    return countArrowConflicts(v);
+}
+
 // The shape table, its last index brought back into the table.
 Shapes shapesOf(const Tiling& t) {
     const int last = std::clamp(t.shapeLast, -1, kMaxShapes - 1);
@@ -265,7 +275,7 @@ DeflateResult deflateTiling(Tiling& t, int times) {
     for (int step = 0; step < std::max(times, 1); ++step) {
         // Across a conflicting edge the two parents make different halves,
         // which would overlap.
-        const int conflicts = countEdgeConflicts(current.data(), static_cast<int>(current.size()));
+        const int conflicts = arrowConflictsOf(t, current);
         if (conflicts > 0) {
             result.outcome = DeflateOutcome::ArrowConflicts;
             result.arrowConflicts = conflicts;

@@ -21,7 +21,7 @@ struct Tiling;
 
 enum class DeflateOutcome {
     Done,             // the tiling was replaced by the result
-    ArrowConflicts,   // refused: shared edges with differing arrows (`arrowConflicts` of them)
+    ArrowConflicts,   // refused: shared edges with differing arrows (`arrowConflicts` of them, as checkRules counts)
     TooLarge,         // refused: the result would not fit in the shape or contour table
     Empty,            // refused: there is no shape
     NothingComposed,  // refused: no shape has all the children of a parent
@@ -61,14 +61,5 @@ DeflateResult composeTiling(Tiling& t);
 // One line that tells the user what happened: the refusal's reason, or the
 // count of shapes the tiling now holds.
 std::string deflateResultText(const DeflateResult& r, bool composing);
-
-namespace deflation_detail {
-
-// Shared edges whose arrows differ: two shapes share an edge when both end
-// points of one edge lie within 5 world units of the end points of the
-// other's (in both x and y). Counts each such pair of edges once.
-int countEdgeConflictsForDeflation(const Tiling& t);
-
-}  // namespace deflation_detail
 
 }  // namespace rho

@@ -1,7 +1,6 @@
 #pragma once
-// The facts deflation rests on: where the children of each shape lie, and
-// the arrows on the edges whose agreement deflation needs. Used by
-// Deflation.cpp only.
+// The facts deflation rests on: where the children of each shape lie.
+// Used by Deflation.cpp only.
 
 #include <cstdint>
 #include <span>
@@ -33,9 +32,5 @@ TileShape childOf(const ChildRule& rule, int parentAngle, double parentX, double
 // (child kind and angle 0..9), in the coordinates of the composed tiling;
 // colour 1.
 TileShape parentOf(const ChildRule& rule, int parentKind, const TileShape& child);
-
-// Shared edges of the shapes whose arrows differ (see
-// countEdgeConflictsForDeflation). Shapes with a non-finite centre share no edge.
-int countEdgeConflicts(const TileShape* shapes, int count);
 
 }  // namespace rho::deflation_detail

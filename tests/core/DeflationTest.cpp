@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "edit/ContourRecalculation.h"
+#include "rules/Check.h"
 #include "rules/Deflation.h"
 #include "support/Placing.h"
 #include "tiling/ShapeCorners.h"
@@ -151,17 +152,27 @@ TEST_F(DeflationTest, OneShapeSplitsIntoAWholeChildAndHalvesAcrossItsEnlargedEdg
     }
 }
 
-TEST_F(DeflationTest, ArrowConflictsAreSharedEdgesWhoseArrowsDiffer) {
+TEST_F(DeflationTest, DeflationIsRefusedWithTheArrowConflictsThatTheRulesCheckCounts) {
+    auto refusedFor = [&] {
+        const DeflateResult r = deflateTiling(t);
+        EXPECT_EQ(r.outcome, DeflateOutcome::ArrowConflicts);
+        EXPECT_EQ(r.arrowConflicts, checkRules(t).arrowConflicts);
+        return r.arrowConflicts;
+    };
     setShapes(fiveThick(0));
-    EXPECT_EQ(deflation_detail::countEdgeConflictsForDeflation(t), 0);
+    EXPECT_EQ(checkRules(t).arrowConflicts, 0);
     t.shapes[2].angle += 5;  // same outline, arrows reversed: both edges it shares disagree
-    EXPECT_EQ(deflation_detail::countEdgeConflictsForDeflation(t), 2);
+    EXPECT_EQ(refusedFor(), 2);
+    // The unturned shape once more over it: all four edges of that outline now
+    // disagree, two of them between two pairs of shapes; each edge counts once.
+    t.shapes[++t.shapeLast] = fiveThick(0)[2];
+    EXPECT_EQ(refusedFor(), 4);
     // Two thick shapes glued double edge (V1V2) to single edge (V0V1), arrows the same way.
     setShapes({{0.0, 0.0, kLargeShape, 0, 1}, {0.0, 0.0, kLargeShape, 0, 1}});
     const std::vector<Point2> c = corners(t.shapes[0]), d = corners({0.0, 0.0, kLargeShape, 8, 1});
     t.shapes[1] = {c[1].x - d[0].x, c[1].y - d[0].y, kLargeShape, 8, 1};
     ASSERT_LT(std::hypot(corners(t.shapes[1])[1].x - c[2].x, corners(t.shapes[1])[1].y - c[2].y), 1e-9);
-    EXPECT_EQ(deflation_detail::countEdgeConflictsForDeflation(t), 1);
+    EXPECT_EQ(refusedFor(), 1);
 }
 
 TEST_F(DeflationTest, TheSunAndTheStarDeflateIntoLegalPatchesWhoseThickToThinRatioTendsToPhi) {
@@ -181,7 +192,7 @@ TEST_F(DeflationTest, TheSunAndTheStarDeflateIntoLegalPatchesWhoseThickToThinRat
                 EXPECT_EQ(now, std::pair(thick + twofold, single)) << v << " " << k;
             }
             EXPECT_EQ(std::pair(r.shapes, r.dropped), std::pair(t.shapeLast + 1, 0));
-            EXPECT_EQ(deflation_detail::countEdgeConflictsForDeflation(t), 0);
+            EXPECT_EQ(checkRules(t).arrowConflicts, 0);
             for (int i = 1; i <= t.shapeLast; ++i) ASSERT_LE(t.shapes[i - 1].y, t.shapes[i].y);  // in rows
             ASSERT_TRUE(contourIsFresh()) << v << " " << k;  // nothing refused, and the contour was rebuilt
             if (k == 2 || k == 3 || k == 7) counts.push_back(now);
@@ -284,7 +295,7 @@ TEST_F(DeflationTest, HalvesStickingOutOfAnIllegalPatchGiveWayAndEverythingInsid
             if (!attachAt(p.x - c.x, p.y - c.y, kind, a)) continue;
             // The contour sees overlaps at shared points only; leave out the others too.
             const TileShape& added = t.shapes[t.shapeLast];
-            if (deflation_detail::countEdgeConflictsForDeflation(t) > 0 ||
+            if (checkRules(t).arrowConflicts > 0 ||
                 std::any_of(t.shapes, t.shapes + t.shapeLast, [&](const TileShape& s) { return overlap(s, added); })) {
                 --t.shapeLast;
                 ASSERT_TRUE(recalculateContour(t, shell));

@@ -11,6 +11,7 @@
 #include "edit/Selection.h"
 #include "geometry/Geometry.h"
 #include "generate/Quasitiler.h"
+#include "rules/Check.h"
 #include "rules/Deflation.h"
 #include "rules/PenrosePatch.h"
 #include "support/InteriorShape.h"
@@ -88,7 +89,7 @@ TEST_F(RulesCommands, RefusalsShowTheReasonAndChangeNothing) {
     // The quasitiler's patch breaks the arrows: deflation is refused with their number.
     ASSERT_TRUE(generateQuasiTiling(t, 10));
     t.modified = 0;
-    const int conflicts = deflation_detail::countEdgeConflictsForDeflation(t);
+    const int conflicts = checkRules(t).arrowConflicts;
     ASSERT_GT(conflicts, 0);
     const std::vector<TileShape> before = shapes();
     const std::vector<ContourVertex> contourBefore = contour();

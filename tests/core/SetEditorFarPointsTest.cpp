@@ -6,6 +6,7 @@
 
 #include "render/RasterSurface.h"
 #include "support/EditorFixture.h"
+#include "support/PixelColors.h"
 
 namespace rho {
 namespace {
@@ -18,15 +19,7 @@ constexpr Color kSilver = 0xc0c0c0, kGreen = 0x00ff00, kBlue = 0xff0000, kRed = 
 struct SetEditorFarPointsTest : test::EditorFixture {
     RasterSurface raster{800, 600};  // viewScale 600 / 70; model (x, y) at pixel (400 - s y, 300 + s x)
 
-    std::string colorsAt(const std::vector<std::pair<int, int>>& pixels) const {
-        std::string out;
-        for (const auto& [x, y] : pixels) {
-            char text[16];
-            std::snprintf(text, sizeof text, "%06x ", static_cast<unsigned>(raster.pixel(x, y)));
-            out += text;
-        }
-        return out;
-    }
+    std::string colorsAt(const std::vector<std::pair<int, int>>& pixels) const { return test::colorsAt(raster, pixels); }
 };
 
 TEST_F(SetEditorFarPointsTest, FarPointsAreCutToThePixelRangeKeepingTheirLines) {
