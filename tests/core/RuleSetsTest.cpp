@@ -15,9 +15,9 @@
 #include "geometry/MatrixStack.h"
 #include "render/Decoration.h"
 #include "seteditor/RuleSets.h"
-#include "support/ArrowCheck.h"
-#include "support/DeflatedTiling.h"
+#include "support/PatchRules.h"
 #include "support/Placing.h"
+#include "support/RulePatches.h"
 
 namespace rho {
 namespace {
@@ -37,6 +37,11 @@ Point2 onShape(const TileShape& s, SetPoint p) {
 }
 
 double distance(Point2 a, Point2 b) { return std::hypot(a.x - b.x, a.y - b.y); }
+
+// An edge's place, whichever way it is walked: its midpoint to 1/100 unit.
+std::pair<long, long> edgeKey(Point2 a, Point2 b) {
+    return {std::lround((a.x + b.x) * 50), std::lround((a.y + b.y) * 50)};
+}
 
 // One end of an arc or a bar on a shape: where it lies in the world, on
 // which of the shape's edges, its colour and the way it runs into the shape.
@@ -71,7 +76,7 @@ struct RuleSetsTest : test::TilingFixture {
                     for (int k = 0; k < 4; ++k) {
                         const Point2 a = c[k], b = c[(k + 1) % 4];
                         if (std::abs(distance(a, at) + distance(at, b) - distance(a, b)) > 1e-9) continue;
-                        byEdge[test::edgeKey(a, b)].push_back({i, at, o.lineColor, {toward.x - at.x, toward.y - at.y}});
+                        byEdge[edgeKey(a, b)].push_back({i, at, o.lineColor, {toward.x - at.x, toward.y - at.y}});
                         ++edges;
                     }
                     EXPECT_EQ(edges, 1) << "an end off the edges, shape " << i << " object " << j;
@@ -134,6 +139,9 @@ struct RuleSetsTest : test::TilingFixture {
         EXPECT_TRUE(attachAt(20 * (std::sin(pi / 5) + std::sin(2 * pi / 5)), 30 + 20 * kGolden, 0, 9));
         return std::vector<TileShape>(t.shapes, t.shapes + t.shapeLast + 1);
     }
+
+    // The star of five thick acute corners deflated four times: its arrows agree by construction.
+    std::vector<TileShape> deflatedStar() { return test::deflate(test::starAround(t, {4, 4, 4, 4, 4}, 0), 4); }
 };
 
 TEST_F(RuleSetsTest, ArcsLieOnTheirCornersCirclesOnEveryShapeWhateverItsAngle) {
@@ -172,8 +180,8 @@ TEST_F(RuleSetsTest, ArcsAndBarsJoinOnTheStarAndBreakWhereAShapeIsTurnedRound) {
     ASSERT_EQ(shapes.size(), 6u);
     EXPECT_NEAR(shapes[5].x, 30.776835, 1e-6);
     EXPECT_NEAR(shapes[5].y, 62.360680, 1e-6);
-    const test::ArrowCount arrows = test::countArrowConflicts(t, shapes);
-    EXPECT_EQ(std::pair(arrows.shared, arrows.conflicts), std::pair(6, 0));
+    const test::PatchReading arrows = test::readPatch(t, shapes);
+    EXPECT_EQ(std::pair(arrows.sharedEdges, arrows.conflicts), std::pair(6, 0));
     Junctions arcs = arcJunctions(shapes), bars = barJunctions(shapes);
     EXPECT_EQ(std::pair(arcs.shared, arcs.joined), std::pair(6, 6));
     EXPECT_EQ(std::pair(bars.shared, bars.joined), std::pair(6, 6));
@@ -181,7 +189,7 @@ TEST_F(RuleSetsTest, ArcsAndBarsJoinOnTheStarAndBreakWhereAShapeIsTurnedRound) {
     // The first thick turned by 180 degrees covers the same rhomb with its
     // arrows reversed: its three shared edges break.
     shapes[0].angle = 5;
-    EXPECT_EQ(test::countArrowConflicts(t, shapes).conflicts, 3);
+    EXPECT_EQ(test::readPatch(t, shapes).conflicts, 3);
     arcs = arcJunctions(shapes);
     bars = barJunctions(shapes);
     EXPECT_EQ(std::pair(arcs.shared, arcs.joined), std::pair(6, 3));
@@ -189,19 +197,17 @@ TEST_F(RuleSetsTest, ArcsAndBarsJoinOnTheStarAndBreakWhereAShapeIsTurnedRound) {
 }
 
 TEST_F(RuleSetsTest, ArcsAndBarsJoinOnADeflatedPatch) {
-    std::vector<TileShape> shapes = test::deflatedTiling(t, 4);
-    test::orientAlongEdges(t, shapes);
-    const test::ArrowCount arrows = test::countArrowConflicts(t, shapes);
+    const std::vector<TileShape> shapes = deflatedStar();
+    const test::PatchReading arrows = test::readPatch(t, shapes);
     ASSERT_EQ(arrows.conflicts, 0);
-    ASSERT_GT(arrows.shared, 200);
+    ASSERT_GT(arrows.sharedEdges, 200);
     const Junctions arcs = arcJunctions(shapes), bars = barJunctions(shapes);
-    EXPECT_EQ(std::pair(arcs.shared, arcs.joined), std::pair(arrows.shared, arrows.shared));
-    EXPECT_EQ(std::pair(bars.shared, bars.joined), std::pair(arrows.shared, arrows.shared));
+    EXPECT_EQ(std::pair(arcs.shared, arcs.joined), std::pair(arrows.sharedEdges, arrows.sharedEdges));
+    EXPECT_EQ(std::pair(bars.shared, bars.joined), std::pair(arrows.sharedEdges, arrows.sharedEdges));
 }
 
 TEST_F(RuleSetsTest, BarsOfADeflatedPatchLieOnFiveFamiliesOfLinesSpacedInTheGoldenRatio) {
-    std::vector<TileShape> shapes = test::deflatedTiling(t, 4);
-    test::orientAlongEdges(t, shapes);
+    const std::vector<TileShape> shapes = deflatedStar();
     const SetDesign bars = ammannBarsSet();
     // Each bar's line: its direction in 36-degree steps (mod 180 degrees)
     // and its signed distance from the origin.

@@ -1,8 +1,8 @@
 #pragma once
-// An independent reading of a shape table against the matching rules, for
-// tests: the arrows on shared edges, the vertex star at every full point and
-// the vertex index found by walking the edges. Points within 5 world units
-// are one point.
+// An independent reading of shapes against the matching rules, for tests,
+// with its own tables: the arrows on shared edges, the vertex star at every
+// full point and the vertex index found by walking the edges. Points within
+// 5 world units are one point.
 
 #include <algorithm>
 #include <array>
@@ -17,6 +17,12 @@
 #include "tiling/Tiling.h"
 
 namespace rho::test {
+
+// Corners by code: 0..3 thin t0..t3, 4..7 thick T0..T3. Their widths in
+// 36-degree slots and first slots at angle 0 (slot k points at 18 + 36k degrees).
+constexpr int kCornerWidth[8] = {1, 4, 1, 4, 2, 3, 2, 3};
+constexpr int kCornerFirstSlot[8] = {1, 7, 6, 2, 0, 7, 5, 2};
+inline int cornerCodeOf(const TileShape& s, int corner) { return (s.kind == kSmallShape ? 0 : 4) + corner; }
 
 struct PatchReading {
     int points = 0;
@@ -53,15 +59,15 @@ private:
     std::map<std::pair<long, long>, std::vector<int>> cells_;
 };
 
-inline PatchReading readPatch(Tiling& t) {
-    // Corner names T0..T3 = 0..3, t0..t3 = 4..7; widths and first slots at angle 0.
-    constexpr int width[8] = {2, 3, 2, 3, 1, 4, 1, 4};
-    constexpr int firstSlot[8] = {0, 7, 5, 2, 1, 7, 6, 2};
-    enum : int { T0, T1, T2, T3, t0, t1, t2, t3 };
+inline PatchReading readPatch(Tiling& t, const std::vector<TileShape>& shapes) {
+    enum : int { t0, t1, t2, t3, T0, T1, T2, T3 };
     const std::vector<std::vector<int>> legal = {
         {t1, T1, T3}, {t0, T0, t2, T3, T1}, {t3, t3, T2}, {t3, T2, T2, T2}, {t0, T0, t2, t0, T0, T0, t2},
         {T2, T2, T2, T2, T2}, {t0, T0, T0, T0, T0, t2}, {T0, T0, T0, T0, T0}};
-    // Arrows by corner pairs: {from, to, double}.
+    // Arrows by corner pairs {from, to, double}: a thick rhomb carries single
+    // arrows from corner 0 to corners 1 and 3 and double arrows from 1 and 3
+    // to 2; a thin one single arrows from 0 and 2 to 1 and double ones from
+    // 0 and 2 to 3.
     constexpr int thickArrows[4][3] = {{0, 1, 0}, {0, 3, 0}, {1, 2, 1}, {3, 2, 1}};
     constexpr int thinArrows[4][3] = {{0, 1, 0}, {2, 1, 0}, {0, 3, 1}, {2, 3, 1}};
 
@@ -71,15 +77,14 @@ inline PatchReading readPatch(Tiling& t) {
     std::vector<std::vector<Corner>> at;
     std::map<std::pair<int, int>, std::vector<std::pair<int, int>>> edges;  // -> (head, double)
     std::vector<std::array<int, 4>> cornerIds;
-    for (int i = 0; i <= t.shapeLast; ++i) {
-        const TileShape& s = t.shapes[i];
+    for (const TileShape& s : shapes) {
         computeCorners(t, s);
         std::array<int, 4> id{};
         for (int j = 0; j < 4; ++j) {
             id[j] = ids.idOf(t.cornerBuffer[j]);
             if (at.size() < ids.points.size()) at.resize(ids.points.size());
-            const int name = (s.kind == kSmallShape ? 4 : 0) + j;
-            at[id[j]].push_back({name, (firstSlot[name] + s.angle) % 10});
+            const int name = cornerCodeOf(s, j);
+            at[id[j]].push_back({name, (kCornerFirstSlot[name] + s.angle) % 10});
         }
         cornerIds.push_back(id);
         for (const auto& a : s.kind == kSmallShape ? thinArrows : thickArrows) {
@@ -98,7 +103,7 @@ inline PatchReading readPatch(Tiling& t) {
 
     for (auto& corners : at) {
         int filled = 0;
-        for (const Corner& c : corners) filled += width[c.name];
+        for (const Corner& c : corners) filled += kCornerWidth[c.name];
         if (filled != 10) continue;
         ++out.fullPoints;
         std::sort(corners.begin(), corners.end(), [](Corner a, Corner b) { return a.slot < b.slot; });
@@ -106,7 +111,7 @@ inline PatchReading readPatch(Tiling& t) {
         std::vector<int> names;
         for (std::size_t k = 0; k < corners.size(); ++k) {
             const Corner& next = corners[(k + 1) % corners.size()];
-            tight = tight && (corners[k].slot + width[corners[k].name]) % 10 == next.slot;
+            tight = tight && (corners[k].slot + kCornerWidth[corners[k].name]) % 10 == next.slot;
             names.push_back(corners[k].name);
         }
         int star = -1;
@@ -158,12 +163,17 @@ inline PatchReading readPatch(Tiling& t) {
         out.indexMin = *std::min_element(index.begin(), index.end());
         out.indexMax = *std::max_element(index.begin(), index.end());
     }
-    for (int i = 0; i <= t.shapeLast; ++i) {
-        const int key = cornerIds[static_cast<std::size_t>(i)][t.shapes[i].kind == kSmallShape ? 1 : 0];
+    for (std::size_t i = 0; i < shapes.size(); ++i) {
+        const int key = cornerIds[i][shapes[i].kind == kSmallShape ? 1 : 0];
         const int shifted = index[key] - out.indexMin + 1;
         if (shifted != 2 && shifted != 3) ++out.keyCornersOffIndex;
     }
     return out;
+}
+
+// The shape table as it stands.
+inline PatchReading readPatch(Tiling& t) {
+    return readPatch(t, std::vector<TileShape>(t.shapes, t.shapes + t.shapeLast + 1));
 }
 
 }  // namespace rho::test

@@ -1,6 +1,7 @@
 #pragma once
-// Tilings for the matching-rule tests: stars built corner by corner, patches
-// grown by deflation, and the quasitiler's patch as its command leaves it.
+// Tilings for the matching-rule tests: stars built corner by corner from the
+// reading's own corner table, patches grown by deflation, and the
+// quasitiler's patch as its command leaves it.
 
 #include <cmath>
 #include <map>
@@ -8,7 +9,8 @@
 #include <vector>
 
 #include "generate/Quasitiler.h"
-#include "rules/RuleFacts.h"
+#include "rules/RuleFacts.h"  // CornerFrame: corners bit for bit as the contour places them
+#include "support/PatchRules.h"
 #include "tiling/Contour.h"
 #include "tiling/Ordering.h"
 #include "tiling/ShapeCorners.h"
@@ -16,11 +18,10 @@
 
 namespace rho::test {
 
-// The shape whose corner `code` (0..3 thin t0..t3, 4..7 thick T0..T3) has
-// its first slot at `slot` and stands on the point p.
+// The shape whose corner `code` has its first slot at `slot` and stands on the point p.
 inline TileShape shapeWithCorner(const Tiling& t, int code, int slot, Point2 p) {
     const int kind = code / 4 == 0 ? kSmallShape : kLargeShape, corner = code % 4;
-    const int angle = ((slot - kRuleFirstSlot[code / 4][corner]) % 10 + 10) % 10;
+    const int angle = ((slot - kCornerFirstSlot[code]) % 10 + 10) % 10;
     const Point2 arm = CornerFrame(t).turned(kind, angle, corner);
     return {p.x - arm.x, p.y - arm.y, kind, angle, 1};
 }
@@ -32,7 +33,7 @@ inline std::vector<TileShape> starAround(const Tiling& t, const std::vector<int>
     int slot = rotation;
     for (int code : codes) {
         out.push_back(shapeWithCorner(t, code, slot % 10, p));
-        slot += kRuleCornerWidth[code / 4][code % 4];
+        slot += kCornerWidth[code];
     }
     return out;
 }
