@@ -187,15 +187,19 @@ bool generateQuasiTiling(Tiling& tiling, int n) {
     return true;
 }
 
-void runQuasitiler(Tiling& t, Shell& shell, int n) {
-    if (n < 0 || n > kQuasiMaxLines) return;
-    announce(t, shell, "quaitiler works...");
-    generateQuasiTiling(t, n);
+void settleGeneratedPatch(Tiling& t, Shell& shell, const char* label) {
     orderShapes(t, shell);
     recalculateContour(t, shell);
     redrawView(t, shell);
     announce(t, shell, "idle");
-    documentChanged(t, "quasitiler");
+    documentChanged(t, label);
+}
+
+void runQuasitiler(Tiling& t, Shell& shell, int n) {
+    if (n < 0 || n > kQuasiMaxLines) return;
+    announce(t, shell, "quaitiler works...");
+    generateQuasiTiling(t, n);
+    settleGeneratedPatch(t, shell, "quasitiler");
 }
 
 }  // namespace rho

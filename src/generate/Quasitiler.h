@@ -58,6 +58,11 @@ TileShape shapeOfCrossing(const Pentagrid& g, const Crossing& c);
 // tiling untouched, when n lies outside 0..kQuasiMaxLines.
 bool generateQuasiTiling(Tiling& t, int n);
 
+// What follows the generation of a patch, for every generator: orders the
+// shapes, recalculates the contour, redraws, stores "idle" and records the
+// change under `label`.
+void settleGeneratedPatch(Tiling& t, Shell& shell, const char* label);
+
 // The whole command: generates, orders the shapes, recalculates the contour,
 // redraws and marks the document modified. A radius the generator refuses
 // leaves the tiling and the status line untouched.
