@@ -1,6 +1,3 @@
-// Printing antialiased decorations: the shapes go onto the page as rasters,
-// which together must give the pixels of one white page-sized picture,
-// however small the bands, and cover no more than the shapes can reach.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -34,8 +31,7 @@ struct PrintRaster : ::testing::Test {
         t.antialiased = 1;
         t.printColor = 1;
         t.printBoundingBox = 0;
-        // Lines reaching far beyond the rhomb, a slanted one, and a polygon
-        // whose white inside covers what an earlier shape drew.
+        // Lines far beyond the rhomb, a slanted one, a polygon covering an earlier shape.
         SetDrawing& large = t.set.large;
         large.objects[0] = SetObject{0, 1, 0, 0, {{-60.0, 0.0}, {60.0, 0.0}}};
         large.objects[1] = SetObject{1, 2, 0, 0, {{0.0, -45.0}, {10.0, 0.0}, {-5.5, 38.25}}};
@@ -49,7 +45,6 @@ struct PrintRaster : ::testing::Test {
         for (const TileShape& s : shapes) t.shapes[++t.shapeLast] = s;
     }
 
-    // The page as the printer got it: white where no raster went.
     std::vector<uint32_t> printedPage() const {
         std::vector<uint32_t> page(kPageWidth * kPageHeight, 0xffffffffu);
         for (const auto& r : printer.rasters) {
@@ -61,7 +56,6 @@ struct PrintRaster : ::testing::Test {
         return page;
     }
 
-    // Every shape drawn on one white page-sized raster through the page's matrix.
     std::vector<uint32_t> wholePage() {
         RasterSurface page(kPageWidth, kPageHeight);
         MatrixStack& ms = matrixStack();
@@ -90,13 +84,11 @@ TEST_F(PrintRaster, BandsOfAnySizeGiveTheWholePagesPixelsWithinTheShapesReach) {
         int top = printer.rasters.front().top;
         for (const auto& r : printer.rasters) {
             const long long pixels = 1LL * r.pixels.width() * r.pixels.height();
-            // A band holds at least one row, and no more rows than the limit allows.
             EXPECT_TRUE(r.pixels.height() == 1 || pixels <= limit) << limit;
             EXPECT_EQ(r.top, top) << limit;  // bands follow each other down the page
             top += r.pixels.height();
             covered += pixels;
         }
-        // The shapes lie in the page's upper half: the lower half is never rasterised.
         EXPECT_LE(top, kPageHeight / 2) << limit;
         EXPECT_LT(covered, kPageWidth * kPageHeight / 2) << limit;
         EXPECT_EQ(printer.page.calls.size(), 0u) << limit;  // nothing drawn on the page itself

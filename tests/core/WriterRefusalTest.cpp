@@ -1,10 +1,6 @@
-// The tiling and set writers take exactly what their readers take: a record
-// the reader would refuse is not written, the save command reports it, and
-// the previous file stays as it was.
 #include <gtest/gtest.h>
 
 #include <cfloat>
-#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -31,14 +27,15 @@ int filesIn(const std::filesystem::path& dir) {
     return static_cast<int>(std::distance(std::filesystem::directory_iterator(dir), {}));
 }
 
-struct TilingCase {
+template <class T>
+struct Case {
     const char* what;
-    std::function<void(Tiling&)> change;
+    std::function<void(T&)> change;
     bool readable;
 };
 
 TEST(WriterRefusal, TilingWriterTakesExactlyWhatTheReaderTakes) {
-    const TilingCase cases[] = {
+    const Case<Tiling> cases[] = {
         {"x NaN", [](Tiling& t) { t.shapes[1].x = kNan; }, false},
         {"y -inf", [](Tiling& t) { t.shapes[1].y = -kInf; }, false},
         {"x largest", [](Tiling& t) { t.shapes[1].x = -DBL_MAX; }, true},
@@ -50,7 +47,7 @@ TEST(WriterRefusal, TilingWriterTakesExactlyWhatTheReaderTakes) {
         {"colour -20", [](Tiling& t) { t.shapes[1].color = -20; }, true},
         {"contour x inf", [](Tiling& t) { t.contour[0].x = kInf; }, false},
     };
-    for (const TilingCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         test::FakeShell shell;
         const auto t = createTiling(shell);
@@ -63,8 +60,7 @@ TEST(WriterRefusal, TilingWriterTakesExactlyWhatTheReaderTakes) {
         c.change(*t);
 
         auto tables = std::make_unique<TilingTables>();
-        EXPECT_EQ(parseTilingText(tilingText(*t), *tables), c.readable);  // what the reader says
-        // "save..." of a named document.
+        EXPECT_EQ(parseTilingText(tilingText(*t), *tables), c.readable);
         t->fileName = path;
         t->untitled = 0;
         t->modified = 1;
@@ -80,18 +76,12 @@ TEST(WriterRefusal, TilingWriterTakesExactlyWhatTheReaderTakes) {
     }
 }
 
-struct SetCase {
-    const char* what;
-    std::function<void(SetObject&)> change;
-    bool readable;
-};
-
 struct WriterRefusalSet : test::EditorFixture {
     test::TempDir dir{"rho-set-writer"};
 };
 
 TEST_F(WriterRefusalSet, SetWriterTakesExactlyWhatTheReaderTakes) {
-    const SetCase cases[] = {
+    const Case<SetObject> cases[] = {
         {"kind 3", [](SetObject& o) { o.objectKind = 3; }, false},
         {"kind 2", [](SetObject& o) { o.objectKind = 2; }, true},
         {"last x NaN", [](SetObject& o) { o.points[2].x = kNan; }, false},
@@ -99,7 +89,7 @@ TEST_F(WriterRefusalSet, SetWriterTakesExactlyWhatTheReaderTakes) {
         {"unused slot NaN", [](SetObject& o) { o.points[3].x = kNan; }, true},
     };
     const std::string path = dir / "kept.rhs";
-    for (const SetCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         std::ofstream(path) << kPrevious;
         editorShell.messages.clear();
@@ -113,7 +103,6 @@ TEST_F(WriterRefusalSet, SetWriterTakesExactlyWhatTheReaderTakes) {
 
         SetDesign read;
         EXPECT_EQ(parseSetText(setFileText(tiling->set), read) == SetParse::Ok, c.readable);
-        // "save..." of a named set.
         e.fileName = path;
         e.untitled = false;
         e.modified = true;

@@ -1,10 +1,6 @@
-// Wheel zoom about the pointer, the zoom range every command keeps to, and
-// the origo tool's refusal of a move that would leave the doubles.
 #include <gtest/gtest.h>
 
 #include <cfloat>
-#include <cmath>
-#include <tuple>
 
 #include "edit/CanvasTools.h"
 #include "geometry/MatrixStack.h"
@@ -25,7 +21,7 @@ struct ZoomRange : test::TilingFixture {
 };
 
 TEST_F(ZoomRange, WheelZoomsAboutThePointerAndANotchBackRestoresTheView) {
-    // Half-pixel origins (odd client sizes) and whole-pixel ones (even sizes).
+    // Half-pixel origins (odd client sizes) and whole-pixel ones.
     for (const double origin : {291.5, 292.0}) {
         for (const auto& [px, py] : {std::pair(100, 50), std::pair(0, 0), std::pair(582, 414), std::pair(37, 400)}) {
             t.zoom = 1.0;
@@ -40,12 +36,7 @@ TEST_F(ZoomRange, WheelZoomsAboutThePointerAndANotchBackRestoresTheView) {
             const Point2 back = mapped(w);  // the matrix follows, and w is still under the pointer
             EXPECT_NEAR(back.x, px, 1e-4);
             EXPECT_NEAR(back.y, py, 1e-4);
-
             wheelZoom(t, shell, -1, px, py);
-            EXPECT_EQ(view(), before) << origin << " at " << px << "," << py;
-            wheelZoom(t, shell, 3, px, py);
-            EXPECT_EQ(t.zoom, 1.2 * 1.2 * 1.2);
-            wheelZoom(t, shell, -3, px, py);
             EXPECT_EQ(view(), before) << origin << " at " << px << "," << py;
         }
     }
@@ -85,9 +76,8 @@ TEST_F(ZoomRange, EveryZoomCommandStopsAtTheEndsOfTheRange) {
 }
 
 TEST_F(ZoomRange, OrigoMoveThatWouldLeaveTheDoublesChangesNothing) {
-    // A zoom no command reaches any more: world x under pixel 0 is -2.9e302,
-    // which pushes DBL_MAX past the largest double; zoom 0 makes every move
-    // infinite or NaN. The far point is a shape, then a contour point.
+    // At zoom 1e-300 a move pushes DBL_MAX past the largest double; at 0 every
+    // move is infinite or NaN. The far point is a shape, then a contour point.
     for (const bool farShape : {true, false}) {
         for (const double zoom : {1e-300, 0.0}) {
             t.shapeLast = t.contourLast = -1;

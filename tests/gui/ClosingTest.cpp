@@ -1,5 +1,3 @@
-// Closing the main window: the palette goes with it, an open set editor is
-// asked once, and the event loop of the editor's run ends with the window.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,7 +5,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <functional>
 
 #include "app/QtModalUi.h"
 #include "app/SetEditorWindow.h"
@@ -37,8 +34,6 @@ TEST_F(Closing, ThePaletteIsHiddenWithTheWindowAndStaysWhileTheWindowStays) {
     EXPECT_EQ(closed, 1);
 }
 
-void press(QMessageBox::StandardButton which, QMessageBox& box) { box.button(which)->click(); }
-
 TEST(ClosingTheEditor, QuitWithAnUnsavedSetAsksOnceKeepsBothWindowsOnYesAndEndsOnNo) {
     QtModalUi ui;
     TForm1 window(ui);
@@ -58,24 +53,19 @@ TEST(ClosingTheEditor, QuitWithAnUnsavedSetAsksOnceKeepsBothWindowsOnYesAndEndsO
     window.tiling().modified = 1;
 
     test::ModalBoxDriver boxes;
-    using std::placeholders::_1;
-    const auto yes = std::bind(press, QMessageBox::Yes, _1);
-    const auto no = std::bind(press, QMessageBox::No, _1);
+    const auto yes = [](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); };
+    const auto no = [](QMessageBox& box) { box.button(QMessageBox::No)->click(); };
     QTimer::singleShot(0, &window, [&] {
-        // No to the tiling, Yes to the set: both windows stay.
-        boxes.actions = {no, yes};
+        boxes.actions = {no, yes};  // both windows stay
         window.menuItem("quit")->trigger();
-        EXPECT_TRUE(window.isVisible());
-        EXPECT_TRUE(editor->isVisible());
-        EXPECT_TRUE(window.toolPalette().isVisible());
+        EXPECT_EQ(std::tuple(window.isVisible(), editor->isVisible(), window.toolPalette().isVisible()),
+                  std::tuple(true, true, true));
         EXPECT_EQ(boxes.take(), (Strings{"Do you want save current file?", "Do you want save current set?"}));
         boxes.actions = {no, no};
         window.menuItem("quit")->trigger();
     });
-    // A loop still running here has lost its window: end it with a mark.
-    // The timer dies with the window, so that it cannot end a later test's
-    // event loop (an exit with no loop running makes every later exec()
-    // return at once, and modal boxes with it).
+    // A loop still running here has lost its window: end it with a mark. The
+    // timer dies with the window, so it cannot end a later test's event loop.
     QTimer::singleShot(3000, &window, [] { QCoreApplication::exit(99); });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_EQ(boxes.take(), (Strings{"Do you want save current file?", "Do you want save current set?"}));

@@ -1,10 +1,7 @@
-// The windows at the screen's device pixel ratio: run once as it comes and
-// once more by CTest with QT_SCALE_FACTOR=2, where the back buffers must hold
-// two device pixels per widget pixel and one-pixel lines stay one device
-// pixel wide instead of 2 x 2 blocks.
+// Run as it comes and again by CTest with QT_SCALE_FACTOR=2: back buffers hold
+// the device pixels, and one-pixel lines stay one device pixel wide.
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
 #include <QTest>
 #include <QToolButton>
@@ -12,14 +9,12 @@
 #include <map>
 
 #include "app/QtSurface.h"
-#include "app/SetEditorShell.h"
 #include "app/SetEditorWindow.h"
 #include "gui/MainWindowFixture.h"
 
 namespace rho {
 namespace {
 
-// The ratio the test was started with: QT_SCALE_FACTOR when set, else 1.
 int requestedScale() {
     const char* factor = std::getenv("QT_SCALE_FACTOR");
     return factor ? bufferScale(std::atof(factor)) : 1;
@@ -37,7 +32,6 @@ TEST_F(HiDpiWindow, ViewBufferHasTheScreensDevicePixelsAndOriginLinesOneDevicePi
     const QImage& buffer = view.buffer();
     ASSERT_EQ(buffer.size(), view.size() * r);
     const int X = static_cast<int>(t.viewOriginX), Y = static_cast<int>(t.viewOriginY);
-    // The vertical line of the cross: device column r X, and neither neighbour.
     for (int y = 10 * r; y < (view.height() - 10) * r; y += 7) {
         if (y == r * Y) continue;
         ASSERT_TRUE(isBlack(buffer, r * X, y)) << y;
@@ -46,14 +40,11 @@ TEST_F(HiDpiWindow, ViewBufferHasTheScreensDevicePixelsAndOriginLinesOneDevicePi
     }
 }
 
-// A slanting line drawn with the mouse in the set editor: one device pixel
-// per device column, as many as its run is device pixels long.
 TEST_F(HiDpiWindow, SetEditorDrawsASlantingLineOneDevicePixelWide) {
     trigger("set editor...");
-    TForm4* editor = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* f = qobject_cast<TForm4*>(w); f && f->isVisible()) editor = f;
-    ASSERT_NE(editor, nullptr);
+    const auto editors = window->findChildren<TForm4*>();
+    ASSERT_EQ(editors.size(), 1);
+    TForm4* editor = editors[0];
     QApplication::processEvents();
     for (QToolButton* b : editor->findChildren<QToolButton*>())
         if (b->toolTip() == "add line" || (b->toolTip() == "snap to grid" && b->isChecked())) b->click();
@@ -62,8 +53,7 @@ TEST_F(HiDpiWindow, SetEditorDrawsASlantingLineOneDevicePixelWide) {
     QTest::mouseMove(area, QPoint(300, 240));
     QTest::mouseRelease(area, Qt::LeftButton, {}, QPoint(300, 240));
     ASSERT_EQ(t.set.small.count, 1);
-    // Hiding the grid redraws the area: the line in copy mode, no dots.
-    for (QAction* a : editor->findChildren<QAction*>())
+    for (QAction* a : editor->findChildren<QAction*>())  // no grid dots, the line redrawn in copy mode
         if (a->text() == "display grid") a->trigger();
 
     const int r = requestedScale();
@@ -84,8 +74,6 @@ TEST_F(HiDpiWindow, SetEditorDrawsASlantingLineOneDevicePixelWide) {
     QApplication::processEvents();
 }
 
-// The palette's glyphs come at the screen's resolution, not as 1x pictures
-// blown up into blocks.
 TEST_F(HiDpiWindow, PaletteGlyphsHaveAPixelForEveryDevicePixel) {
     const int r = requestedScale();
     int buttons = 0;

@@ -1,6 +1,4 @@
-// A machine without an installed printer prints into PDF files: the print
-// commands are enabled, "print setup..." runs the page setup dialog, and
-// "print" writes the page into the file chosen in the save dialog.
+// Without an installed printer the window prints into PDF files.
 #include <gtest/gtest.h>
 
 #include <QDialogButtonBox>
@@ -23,7 +21,6 @@ struct PrintToPdfWindow : test::MainWindowFixture {
         if (!QPrinterInfo::availablePrinterNames().isEmpty()) GTEST_SKIP() << "a printer is installed";
         MainWindowFixture::SetUp();
     }
-    // The page of Qt's PDF writer at 300 pixels per inch, as a fresh writer has it.
     static QSize pdfPage(QPageLayout::Orientation orientation) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -42,8 +39,7 @@ TEST_F(PrintToPdfWindow, PrintCommandsAreEnabledWithThePdfPagesProportions) {
     EXPECT_EQ(std::tuple(t.ratioMode, t.pageAspect), std::tuple(1, double(page.width()) / page.height()));
 }
 
-// The page setup dialog, driven by its own widgets: landscape (a key press
-// on the radio button), then OK.
+// The page setup dialog through its own widgets: landscape, then OK.
 TEST_F(PrintToPdfWindow, PageSetupDialogTurnsThePageAndTheBoxFollows) {
     bool clicked = false;
     ui.dialogActions.push_back([&clicked](QDialog& dialog) {
@@ -67,10 +63,9 @@ TEST_F(PrintToPdfWindow, PageSetupDialogTurnsThePageAndTheBoxFollows) {
               std::tuple(1u, 1, aspect, 1000.0 / aspect));
 }
 
-// The whole job from the "print" button: the box centred on a red large
-// shape, so the page's centre pixel shows its fill; the frame along the
-// edges of the printable area, which the page's margins place on the paper.
-// A second shape lies across the page's left edge: the margin stays blank.
+// The whole job from the "print" button: a red shape at the page's centre,
+// the frame along the printable area, and a shape across its left edge
+// that leaves the margin blank.
 TEST_F(PrintToPdfWindow, PrintButtonWritesTheChosenPdfFile) {
     test::TempDir dir("rho-print-window");
     const std::string pdf = dir / "tiling.pdf";
@@ -87,9 +82,8 @@ TEST_F(PrintToPdfWindow, PrintButtonWritesTheChosenPdfFile) {
     const QRect area = writer.pageLayout().paintRectPixels(300);
     const QRect paper = writer.pageLayout().fullRectPixels(300);
     const QImage page = test::readPdfPage(pdf, 300);
-    // pdftoppm rounds the paper's size in pixels, Qt truncates it.
-    ASSERT_LE((page.size() - paper.size()).width() + (page.size() - paper.size()).height(), 2);
-    ASSERT_GE(std::min((page.size() - paper.size()).width(), (page.size() - paper.size()).height()), 0);
+    const QSize rounding = page.size() - paper.size();  // pdftoppm rounds, Qt truncates
+    ASSERT_TRUE(rounding.width() >= 0 && rounding.height() >= 0 && rounding.width() + rounding.height() <= 2);
     auto at = [&page](QPoint p) { return page.pixel(p) & 0xffffff; };
     EXPECT_EQ(at(area.center()), 0xff0000u);
     const QPoint left(area.left(), area.center().y()), top(area.center().x(), area.top());

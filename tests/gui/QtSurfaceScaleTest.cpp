@@ -1,6 +1,3 @@
-// A surface over a back buffer of device pixel ratio 2: lines one device
-// pixel wide at the same places, pixel access and flood fill on blocks,
-// not-xor and the antialiased line at device resolution.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -52,8 +49,7 @@ TEST_F(SurfaceAtScale2, LinesAndOutlinesAreOneDevicePixelWide) {
     EXPECT_EQ(std::tuple(at(60, 10), at(79, 10), at(61, 10), at(70, 4), at(70, 23)),
               std::tuple(0u, 0u, 0xffffffu, 0u, 0u));
 
-    // The selection hatch: lines one device pixel wide, 4 surface pixels
-    // apart along a row, as at ratio 1.
+    // The selection hatch, 4 surface pixels apart along a row as at ratio 1.
     s.setBrushColor(kRed);
     s.setBrushStyle(BrushStyle::DiagonalCross);
     s.rectangle(0, 28, 32, 40);
@@ -68,7 +64,6 @@ TEST_F(SurfaceAtScale2, PixelsAreBlocksAndFloodFillStopsAtCrispLines) {
     EXPECT_EQ(count(0xff0000), 4);
     EXPECT_EQ(std::tuple(at(6, 8), at(7, 9), at(8, 8)), std::tuple(0xff0000u, 0xff0000u, 0xffffffu));
     EXPECT_EQ(s.pixel(3, 4), kRed);
-    // The end pixel of a line is the one device pixel the line would reach.
     s.setLineEnd(10, 10, kGreen);
     EXPECT_EQ(count(0x00ff00), 1);
     EXPECT_EQ(s.pixel(10, 10), kGreen);
@@ -85,17 +80,12 @@ TEST_F(SurfaceAtScale2, PixelsAreBlocksAndFloodFillStopsAtCrispLines) {
 
 TEST_F(SurfaceAtScale2, AntialiasedLineKeepsItsProfileAtTwiceTheResolution) {
     drawAntialiasedLine(s, 10.0, 10.0, 20.0, 10.0);
-    // One surface pixel off the line is grey 200, as at ratio 1; half a
-    // pixel off it is grey 100, which a 2 x 2 block could not show.
-    const int column = 30;
-    const QRgb profile[7] = {at(column, 17), at(column, 18), at(column, 19), at(column, 20),
-                             at(column, 21), at(column, 22), at(column, 23)};
+    // Half a pixel off the line is grey 100, which a 2 x 2 block could not show.
     const QRgb expected[7] = {0xffffff, 0xc8c8c8, 0x646464, 0, 0x646464, 0xc8c8c8, 0xffffff};
-    for (int k = 0; k < 7; ++k) EXPECT_EQ(profile[k], expected[k]) << "row " << 17 + k;
+    for (int k = 0; k < 7; ++k) EXPECT_EQ(at(30, 17 + k), expected[k]) << "row " << 17 + k;
 }
 
-// Previews, plain and antialiased, still leave the window as it was when
-// every pixel stands for four.
+// Previews, plain and antialiased, xor back out at ratio 2.
 TEST(SurfaceAtScale2Window, PreviewDrawnTwiceLeavesTheBufferAsItWas) {
     QImage image = backBuffer(QSize(300, 200), 2);
     QtSurface surface(image);
@@ -104,13 +94,7 @@ TEST(SurfaceAtScale2Window, PreviewDrawnTwiceLeavesTheBufferAsItWas) {
     auto t = createTiling(shell);
     t->decoration = 1;
     for (SetDrawing* d : {&t->set.small, &t->set.large}) {
-        SetObject line;
-        line.objectKind = 1;
-        line.lastPoint = 3;
-        line.lineColor = kRed;
-        const SetPoint pts[4] = {{-5, -20}, {5, -10}, {-5, 0}, {6, 12}};
-        std::copy(pts, pts + 4, line.points);
-        d->objects[d->count++] = line;
+        d->objects[d->count++] = SetObject{1, 3, kRed, 0, {{-5, -20}, {5, -10}, {-5, 0}, {6, 12}}};
     }
     t->shapes[0] = TileShape{-60, -40, kSmallShape, 2, 4};
     t->shapeLast = 0;

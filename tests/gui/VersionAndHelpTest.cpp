@@ -1,6 +1,3 @@
-// The programs' --version and --help, run as a user runs them: the version
-// of the project, answered without a display, and rhotool's help with every
-// command, its options and an example that works as printed.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -22,8 +19,7 @@ using test::slurp;
 using test::TempDir;
 using test::ToolRun;
 
-// The editor, started on a desktop platform with no display to reach: a
-// start of Qt would abort, so only an answer given before it succeeds.
+// On a desktop platform with no display Qt would abort: only an answer given before it succeeds.
 ToolRun runRhoWithoutDisplay(const TempDir& dir, const std::string& arguments) {
     return test::runProgram(dir, "rho", arguments, "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb ");
 }
@@ -35,12 +31,9 @@ TEST(VersionAndHelp, BothProgramsPrintTheProjectVersionWithoutADisplay) {
     EXPECT_EQ(kRhoVersion, project[1].str());
 
     TempDir dir("version-help");
-    const ToolRun rho = runRhoWithoutDisplay(dir, "--version");
-    EXPECT_EQ(rho.status, 0) << rho.err;
-    EXPECT_EQ(rho.out, "rho " + project[1].str() + "\n");
-    const ToolRun tool = runRhotool(dir, "--version");
-    EXPECT_EQ(tool.status, 0);
-    EXPECT_EQ(tool.out, "rhotool " + project[1].str() + "\n");
+    const ToolRun rho = runRhoWithoutDisplay(dir, "--version"), tool = runRhotool(dir, "--version");
+    EXPECT_EQ(std::tuple(rho.status, rho.out), std::tuple(0, "rho " + project[1].str() + "\n")) << rho.err;
+    EXPECT_EQ(std::tuple(tool.status, tool.out), std::tuple(0, "rhotool " + project[1].str() + "\n"));
 
     const ToolRun help = runRhoWithoutDisplay(dir, "--help");
     EXPECT_EQ(help.status, 0) << help.err;
@@ -56,21 +49,12 @@ struct Verb {
 };
 
 const std::vector<Verb> kVerbs = {
-    {"generate", {"--penrose"}},
-    {"info", {}},
-    {"check", {}},
-    {"attach", {"-o"}},
-    {"export", {"--zoom", "--box", "--set", "--display", "--antialiased"}},
-    {"orient", {}},
-    {"rules", {}},
-    {"force", {}},
-    {"deflate", {"--times"}},
-    {"compose", {}},
-    {"sets", {}},
+    {"generate", {"--penrose"}}, {"info", {}}, {"check", {}}, {"attach", {"-o"}},
+    {"export", {"--zoom", "--box", "--set", "--display", "--antialiased"}}, {"orient", {}}, {"rules", {}},
+    {"force", {}}, {"deflate", {"--times"}}, {"compose", {}}, {"sets", {}},
 };
 
-// Each command's help is its block of the full help: its synopsis, every
-// option it takes on a line of its own, and an example.
+// Each command's help is its block of the full help: synopsis, options, an example.
 TEST(VersionAndHelp, RhotoolDescribesEveryCommandAndOption) {
     TempDir dir("version-help");
     const ToolRun full = runRhotool(dir, "--help");
@@ -86,7 +70,6 @@ TEST(VersionAndHelp, RhotoolDescribesEveryCommandAndOption) {
         EXPECT_NE(body.find("  For example:\n    $ rhotool " + verb.name + " "), std::string::npos) << verb.name;
         for (const std::string& option : verb.options)
             EXPECT_NE(body.find("\n    " + option + " "), std::string::npos) << verb.name << " " << option;
-        // The short usage of a usage error names the command too.
         EXPECT_NE(std::string(rhoToolUsage()).find("\n  " + synopsis + "\n"), std::string::npos) << synopsis;
     }
     const ToolRun unknown = runRhotool(dir, "frobnicate --help");
@@ -94,8 +77,7 @@ TEST(VersionAndHelp, RhotoolDescribesEveryCommandAndOption) {
     EXPECT_EQ(unknown.err.rfind("rhotool: unknown command frobnicate\nusage: rhotool", 0), 0u) << unknown.err;
 }
 
-// The examples, run in the order of the help in one folder, do their work:
-// each finds the files the ones before it wrote.
+// The examples, run in the help's order in one folder, each find the files the ones before wrote.
 TEST(VersionAndHelp, RhotoolExamplesWorkAsPrinted) {
     TempDir dir("version-help");
     const std::string help = runRhotool(dir, "--help").out;
