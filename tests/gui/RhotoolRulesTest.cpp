@@ -1,5 +1,4 @@
-// rhotool's matching-rule verbs run through the executable on real files:
-// their exact output lines against the core's own results on the same file.
+// rhotool's matching-rule verbs through the executable: exact output against the core's results.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -43,15 +42,10 @@ struct RhotoolRules : ::testing::Test {
         EXPECT_TRUE(readTiling(*t, shell, dir / name)) << name;
         return t;
     }
-    // The editor's own penrose patch command, saved with the editor's writer.
-    void penrosePatch(const std::string& name, int radius) {
+    // The editor's own penrose patch or quasitiler command, saved with the editor's writer.
+    void patch(const std::string& name, int radius, bool penrose = true) {
         auto t = createTiling(shell);
-        runPenrosePatch(*t, shell, radius);
-        ASSERT_TRUE(writeTiling(*t, shell, dir / name));
-    }
-    void quasitilerPatch(const std::string& name, int radius) {
-        auto t = createTiling(shell);
-        runQuasitiler(*t, shell, radius);
+        penrose ? runPenrosePatch(*t, shell, radius) : runQuasitiler(*t, shell, radius);
         ASSERT_TRUE(writeTiling(*t, shell, dir / name));
     }
     // Saves these shapes, with their contour, with the editor's writer.
@@ -89,27 +83,19 @@ std::vector<std::string> sortedLines(const std::string& text, const std::string&
     return lines;
 }
 
-// Empty when both files hold the same shapes, in any order, within a
-// hundredth of a unit (the file keeps six decimals); else the first shape
-// of `a` that `b` lacks.
+// Empty when both hold the same shapes in any order, within a hundredth of a unit; else
+// the first shape of `a` that `b` lacks.
 std::string shapeDifference(const Tiling& a, const Tiling& b) {
-    if (a.shapeLast != b.shapeLast)
-        return std::to_string(a.shapeCount()) + " shapes against " + std::to_string(b.shapeCount());
-    std::vector<bool> used(static_cast<size_t>(b.shapeLast + 1), false);
-    for (int i = 0; i <= a.shapeLast; ++i) {
-        const TileShape& s = a.shapes[i];
-        bool found = false;
-        for (int j = 0; j <= b.shapeLast && !found; ++j) {
-            const TileShape& u = b.shapes[j];
-            if (used[static_cast<size_t>(j)] || std::fabs(s.x - u.x) > 0.01 || std::fabs(s.y - u.y) > 0.01 ||
-                s.kind != u.kind || s.angle != u.angle || s.color != u.color)
-                continue;
-            used[static_cast<size_t>(j)] = found = true;
-        }
-        if (!found)
-            return "shape " + std::to_string(i) + " at " + std::to_string(s.x) + " " + std::to_string(s.y) + " missing";
+    std::vector<TileShape> left = shapesOf(b);
+    for (const TileShape& s : shapesOf(a)) {
+        const auto it = std::find_if(left.begin(), left.end(), [&](const TileShape& u) {
+            return std::fabs(s.x - u.x) <= 0.01 && std::fabs(s.y - u.y) <= 0.01 && s.kind == u.kind &&
+                   s.angle == u.angle && s.color == u.color;
+        });
+        if (it == left.end()) return "shape at " + std::to_string(s.x) + " " + std::to_string(s.y) + " missing";
+        left.erase(it);
     }
-    return "";
+    return left.empty() ? "" : std::to_string(left.size()) + " shapes too many";
 }
 
 TEST_F(RhotoolRules, GeneratePenroseIsTheEditorsPatchCommand) {
@@ -127,15 +113,15 @@ TEST_F(RhotoolRules, GeneratePenroseIsTheEditorsPatchCommand) {
     EXPECT_NE(slurp(dir / "g.rho"), tilingText(*t));
     // The dialog's range message, as for the quasitiler.
     const ToolRun wide = rhotool("generate 51 " + dir / "w.rho" + " --penrose");
-    EXPECT_EQ(wide.status, 2);
-    EXPECT_EQ(wide.err, "An integer number is required between 5 and 50\n" + std::string(rhoToolUsage()));
+    EXPECT_EQ(std::pair(wide.status, wide.err),
+              std::pair(2, "An integer number is required between 5 and 50\n" + std::string(rhoToolUsage())));
     EXPECT_FALSE(std::filesystem::exists(dir / "w.rho"));
 }
 
 // Deflating writes what the core makes of the same file; composing gives
 // back the patch it came from, and --times 2 is two single deflations.
 TEST_F(RhotoolRules, DeflateAndComposeRoundTrip) {
-    penrosePatch("p.rho", 10);
+    patch("p.rho", 10);
     auto core = open("p.rho");
     const DeflateResult once = deflateTiling(*core);
     ASSERT_EQ(once.outcome, DeflateOutcome::Done);
@@ -160,32 +146,20 @@ TEST_F(RhotoolRules, DeflateAndComposeRoundTrip) {
 
 // A refused step writes nothing: not a new file, not over an old one.
 TEST_F(RhotoolRules, RefusalsSayWhyAndWriteNothing) {
-    quasitilerPatch("q.rho", 10);
-    penrosePatch("p.rho", 10);
+    patch("q.rho", 10, false);
+    patch("p.rho", 10);
     std::ofstream(dir / "old.rho") << "previous";
-    struct Case {
-        std::string arguments;
-        DeflateResult expected;
-        bool composing;
-    };
-    auto core = open("q.rho");
-    const DeflateResult conflicts = deflateTiling(*core);
-    ASSERT_EQ(conflicts.outcome, DeflateOutcome::ArrowConflicts);
-    ASSERT_GT(conflicts.arrowConflicts, 0);
-    const DeflateResult nothing = composeTiling(*core);
-    ASSERT_EQ(nothing.outcome, DeflateOutcome::NothingComposed);
-    core = open("p.rho");
-    const DeflateResult large = deflateTiling(*core, 5);
-    ASSERT_EQ(large.outcome, DeflateOutcome::TooLarge);
-    const Case cases[] = {{"deflate " + dir / "q.rho", conflicts, false},
-                          {"compose " + dir / "q.rho", nothing, true},
-                          {"deflate " + dir / "p.rho" + " --times 5", large, false}};
-    for (const Case& c : cases)
+    const DeflateResult conflicts = deflateTiling(*open("q.rho")), nothing = composeTiling(*open("q.rho")),
+                        large = deflateTiling(*open("p.rho"), 5);
+    ASSERT_EQ(std::tuple(conflicts.outcome, nothing.outcome, large.outcome),
+              std::tuple(DeflateOutcome::ArrowConflicts, DeflateOutcome::NothingComposed, DeflateOutcome::TooLarge));
+    for (const auto& [arguments, why] : {std::pair("deflate " + dir / "q.rho", deflateResultText(conflicts, false)),
+                                         std::pair("compose " + dir / "q.rho", deflateResultText(nothing, true)),
+                                         std::pair("deflate " + dir / "p.rho" + " --times 5",
+                                                   deflateResultText(large, false))})
         for (const std::string target : {"new.rho", "old.rho"}) {
-            const ToolRun r = rhotool(c.arguments + " -o " + dir / target);
-            EXPECT_EQ(r.status, 1) << c.arguments;
-            EXPECT_EQ(r.out, "") << c.arguments;
-            EXPECT_EQ(r.err, "rhotool: " + deflateResultText(c.expected, c.composing) + "\n") << c.arguments;
+            const ToolRun r = rhotool(arguments + " -o " + dir / target);
+            EXPECT_EQ(std::tuple(r.status, r.out, r.err), std::tuple(1, "", "rhotool: " + why + "\n")) << arguments;
         }
     EXPECT_FALSE(std::filesystem::exists(dir / "new.rho"));
     EXPECT_EQ(slurp(dir / "old.rho"), "previous");
@@ -195,7 +169,7 @@ TEST_F(RhotoolRules, RefusalsSayWhyAndWriteNothing) {
 // file and a failed write get the editor's messages and 1, and the previous
 // file stays as it was.
 TEST_F(RhotoolRules, BadArgumentsUnreadableFilesAndFailedWrites) {
-    penrosePatch("p.rho", 5);
+    patch("p.rho", 5);
     const std::string p = dir / "p.rho", o = dir / "o.rho";
     for (const std::string& bad :
          {"deflate " + p, "deflate " + p + " -o", "deflate " + p + " -o ''", "deflate " + p + " -o " + o + " -o " + o,
@@ -210,21 +184,20 @@ TEST_F(RhotoolRules, BadArgumentsUnreadableFilesAndFailedWrites) {
     EXPECT_FALSE(std::filesystem::exists(o));
 
     const ToolRun missing = rhotool("deflate " + dir / "none.rho" + " -o " + o);
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, "rhotool: " + dir / "none.rho" + ":\nCan not open file\nError reading file\n");
+    EXPECT_EQ(std::pair(missing.status, missing.err),
+              std::pair(1, "rhotool: " + dir / "none.rho" + ":\nCan not open file\nError reading file\n"));
     EXPECT_FALSE(std::filesystem::exists(o));
 
     std::ofstream(o) << "previous";
     const ToolRun full = rhotool("deflate " + p + " -o " + o, "ulimit -f 1; ");
-    EXPECT_EQ(full.status, 1);
-    EXPECT_EQ(full.err, "rhotool: " + o + ":\nError writing file\n");
+    EXPECT_EQ(std::pair(full.status, full.err), std::pair(1, "rhotool: " + o + ":\nError writing file\n"));
     EXPECT_EQ(slurp(o), "previous");
 }
 
 // The quasitiler's patch breaks the arrows: after orient, rules gives the
 // counts and places the core gives on the same file, and exits with 1.
 TEST_F(RhotoolRules, QuasitilerPatchOrientedThenChecked) {
-    quasitilerPatch("q.rho", 20);
+    patch("q.rho", 20, false);
     auto core = open("q.rho");
     const OrientResult oriented = orientShapes(*core);
     ASSERT_GT(oriented.arrowConflicts, 0);
@@ -242,9 +215,7 @@ TEST_F(RhotoolRules, QuasitilerPatchOrientedThenChecked) {
     for (const Point2& p : report.illegalPlaces) expected += placeLine("illegal", p.x, p.y) + "\n";
     for (const Point2& p : report.deadEndPlaces) expected += placeLine("dead end", p.x, p.y) + "\n";
     const ToolRun rules = rhotool("rules " + dir / "o.rho");
-    EXPECT_EQ(rules.status, 1);
-    EXPECT_EQ(rules.out, expected);
-    EXPECT_EQ(rules.err, "");
+    EXPECT_EQ(std::tuple(rules.status, rules.out, rules.err), std::tuple(1, expected, ""));
     // A locale with a decimal comma changes nothing.
     EXPECT_EQ(rhotool("rules " + dir / "o.rho", "LC_ALL=de_DE.utf8 ").out, expected);
 }
@@ -252,20 +223,15 @@ TEST_F(RhotoolRules, QuasitilerPatchOrientedThenChecked) {
 // A legal patch with one inner thin turned by 180 degrees: its four edges
 // conflict and its four corners are illegal; orient turns it back.
 TEST_F(RhotoolRules, OneTurnedThinInAPenrosePatch) {
-    penrosePatch("p.rho", 10);
+    patch("p.rho", 10);
     const ToolRun clean = rhotool("rules " + dir / "p.rho");
-    EXPECT_EQ(clean.status, 0);
-    EXPECT_EQ(clean.out, countLines(0, 0, 0));
+    EXPECT_EQ(std::pair(clean.status, clean.out), std::pair(0, countLines(0, 0, 0)));
 
     auto t = open("p.rho");
-    int inner = -1;  // the thin shape nearest the centre
-    for (int i = 0; i <= t->shapeLast; ++i)
-        if (t->shapes[i].kind == kSmallShape &&
-            (inner < 0 || std::hypot(t->shapes[i].x, t->shapes[i].y) <
-                              std::hypot(t->shapes[inner].x, t->shapes[inner].y)))
-            inner = i;
-    ASSERT_GE(inner, 0);
-    TileShape& turned = t->shapes[inner];
+    TileShape& turned = *std::min_element(t->shapes, t->shapes + t->shapeCount(), [](const auto& a, const auto& b) {
+        return std::pair(a.kind, std::hypot(a.x, a.y)) < std::pair(b.kind, std::hypot(b.x, b.y));
+    });  // the thin shape nearest the centre
+    ASSERT_EQ(turned.kind, kSmallShape);
     turned.angle = (turned.angle + 5) % 10;
     ASSERT_TRUE(writeTiling(*t, shell, dir / "turned.rho"));
     computeCorners(*t, turned);
@@ -302,8 +268,8 @@ TEST_F(RhotoolRules, GluedThinPairIsADeadEndAtBothSharedPoints) {
     }
     save("pair.rho", pair);
     const ToolRun rules = rhotool("rules " + dir / "pair.rho");
-    EXPECT_EQ(rules.status, 1);
-    EXPECT_EQ(rules.out, countLines(0, 0, 2) + "dead end 0.00 0.00\ndead end 0.00 40.00\n");
+    EXPECT_EQ(std::pair(rules.status, rules.out),
+              std::pair(1, countLines(0, 0, 2) + "dead end 0.00 0.00\ndead end 0.00 40.00\n"));
 
     const ToolRun force = rhotool("force " + dir / "pair.rho" + " -o " + dir / "forced.rho");
     EXPECT_EQ(force.status, 0) << force.err;
@@ -338,9 +304,7 @@ TEST_F(RhotoolRules, ForceRefillsAHoleExactly) {
               "forced shapes: 0\ndead ends: 0\n");
 
     const ToolRun force = rhotool("force " + dir / "holed.rho" + " -o " + dir / "refilled.rho");
-    ASSERT_EQ(force.status, 0) << force.err;
-    EXPECT_EQ(force.out, "forced shapes: 100\ndead ends: 0\n");
-    EXPECT_EQ(force.err, "");
+    EXPECT_EQ(std::tuple(force.status, force.out, force.err), std::tuple(0, "forced shapes: 100\ndead ends: 0\n", ""));
     EXPECT_EQ(shapeDifference(*open("refilled.rho"), *open("whole.rho")), "");
     EXPECT_EQ(rhotool("check " + dir / "refilled.rho").status, 0);  // the contour stayed exact
     EXPECT_EQ(rhotool("rules " + dir / "refilled.rho").out, countLines(0, 0, 0));

@@ -1,6 +1,4 @@
-// The sets that show the matching rules as the program ships them: written
-// by rhotool exactly as committed under examples/, and offered by the set
-// editor's "open..." dialog, which starts in the folder of the shipped sets.
+// The rule sets as shipped: rhotool writes them as committed, the set editor opens them.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -30,11 +28,8 @@ TEST(RuleSetsShipped, RhotoolWritesBothSetsByteForByteAsCommitted) {
     std::ostringstream out, err;
     ASSERT_EQ(runRhoTool({"sets", dir.path.string()}, out, err), 0) << err.str();
     EXPECT_EQ(out.str(), "wrote " + dir / "matching-arcs.rhs\nwrote " + dir / "ammann-bars.rhs\n");
-    for (const char* name : {"matching-arcs.rhs", "ammann-bars.rhs"}) {
-        const std::string written = test::slurp(dir / name);
-        EXPECT_EQ(written.substr(0, 11), name[0] == 'm' ? "123456\n3 3\n" : "123456\n5 5\n");
-        EXPECT_EQ(written, test::slurp(kExamples + "/" + name)) << name << " differs from what rhotool writes now";
-    }
+    for (const char* name : {"matching-arcs.rhs", "ammann-bars.rhs"})
+        EXPECT_EQ(test::slurp(dir / name), test::slurp(kExamples + "/" + name)) << name << " differs from rhotool's";
 
     std::ostringstream out2, err2;
     EXPECT_EQ(runRhoTool({"sets", dir / "missing"}, out2, err2), 1);
@@ -78,9 +73,8 @@ TEST(RuleSetsShipped, SetEditorOpenDialogStartsInTheSetsFolder) {
         dialog->reject();
     });
     open->trigger();
-    EXPECT_EQ(title, "open file");
-    EXPECT_EQ(folder.toStdString(), kExamples);
-    EXPECT_EQ(filters, QStringList{"penrose tiling(*.rhs) (*.rhs)"});
+    EXPECT_EQ(std::tuple(title, folder.toStdString(), filters),
+              std::tuple("open file", kExamples, QStringList{"penrose tiling(*.rhs) (*.rhs)"}));
     EXPECT_EQ(editor->windowTitle(), "rho 2.0 - set editor - untitled");  // cancelled: nothing opened
     editor->close();
     QApplication::processEvents();
