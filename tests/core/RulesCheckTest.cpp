@@ -34,8 +34,6 @@ TEST_F(RulesCheck, ThinPairGluedT0ToT2IsADeadEndAtBothSharedPoints) {
     EXPECT_EQ(r.offendingShapes, (std::vector<int>{0, 1}));
 }
 
-// Each of the eight stars, at each rotation, is a legal filled point, and
-// nothing at its rim is a dead end; mirrored or mixed stars are illegal.
 TEST_F(RulesCheck, TheEightStarsPassAndWrongStarsFail) {
     for (const VertexStar& star : kVertexStars) {
         const std::vector<int> codes(star.corners, star.corners + star.count);
@@ -54,8 +52,6 @@ TEST_F(RulesCheck, TheEightStarsPassAndWrongStarsFail) {
     }
 }
 
-// Deflating the star of five thick shapes four times gives 535 shapes that
-// keep every rule and show all eight stars at their filled points.
 TEST_F(RulesCheck, DeflatedPatchKeepsTheRulesAndShowsEveryStar) {
     const std::vector<TileShape> shapes = test::deflate(starOfFive(), 4);
     ASSERT_EQ(shapes.size(), 535u);
@@ -75,8 +71,6 @@ TEST_F(RulesCheck, DeflatedPatchKeepsTheRulesAndShowsEveryStar) {
     for (int s = 0; s < 8; ++s) EXPECT_GT(seen[s], 0) << "star " << s + 1;
 }
 
-// One thin shape turned by 180 degrees inside the patch: its four edges
-// conflict and its four corners make four illegal points, nothing else.
 TEST_F(RulesCheck, OneThinTurnedInALegalPatchGivesFourConflictsAndFourIllegalVertices) {
     ASSERT_TRUE(test::loadShapes(*t, test::deflate(starOfFive(), 4)));
     const VertexSet v(*t);
@@ -102,8 +96,6 @@ TEST_F(RulesCheck, OneThinTurnedInALegalPatchGivesFourConflictsAndFourIllegalVer
     EXPECT_TRUE(std::binary_search(r.offendingShapes.begin(), r.offendingShapes.end(), thin));
 }
 
-// Two copies of one shape cover every slot of their corners twice: each
-// corner point is overlapping and fits no star.
 TEST_F(RulesCheck, OverlappingShapesAreDeadEndsAtTheirCorners) {
     const TileShape s = test::shapeWithCorner(*t, 4, 0, {0, 0});
     t->shapes[0] = t->shapes[1] = s;

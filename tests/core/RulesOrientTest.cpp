@@ -55,9 +55,8 @@ TEST_F(RulesOrient, RandomTurnsOfALegalPatchAreUndone) {
     EXPECT_EQ(orientShapes(*t).turned, 0);
 }
 
-// The quasitiler's grid offsets do not sum to an integer: oriented by the
-// vertex index its radius-20 patch keeps 86 conflicts and radius 50 keeps
-// 443. Orienting keeps no more than that at any radius.
+// The quasitiler's grid offsets do not sum to an integer, so its patches keep
+// conflicts: 86 at radius 20 and 443 at radius 50 by the vertex index.
 TEST_F(RulesOrient, QuasitilerPatchesEndNoWorseThanTheVertexIndex) {
     for (int n : {5, 9, 14, 20, 27, 33, 41, 50}) {
         ASSERT_TRUE(test::quasitilerPatch(*t, n));
@@ -78,8 +77,6 @@ TEST_F(RulesOrient, QuasitilerPatchesEndNoWorseThanTheVertexIndex) {
     }
 }
 
-// No single turn lowers the conflicts an orientation leaves, and on the
-// radius-20 patch they end below the vertex index's 86.
 TEST_F(RulesOrient, NoSingleTurnImprovesTheResult) {
     ASSERT_TRUE(test::quasitilerPatch(*t, 20));
     EXPECT_LT(orientShapes(*t).arrowConflicts, 86);
