@@ -38,10 +38,6 @@ struct RulesForce : ::testing::Test {
     }
 };
 
-bool sameShape(const TileShape& a, const TileShape& b) {
-    return std::fabs(a.x - b.x) < 1e-9 && std::fabs(a.y - b.y) < 1e-9 && a.kind == b.kind && a.angle == b.angle;
-}
-
 TEST_F(RulesForce, AHoleIsRefilledExactly) {
     const std::vector<TileShape> whole = forcedPatch();
     ASSERT_EQ(whole.size(), 850u);
@@ -57,7 +53,9 @@ TEST_F(RulesForce, AHoleIsRefilledExactly) {
     const ForceResult r = forceShapes(*t);
     ASSERT_EQ(std::tuple(r.forced, r.deadEnds, r.tableFull, t->shapeCount()), std::tuple(100, 0, false, 850));
     for (const TileShape& s : whole)
-        EXPECT_TRUE(std::any_of(t->shapes, t->shapes + 850, [&](const TileShape& u) { return sameShape(s, u); }));
+        EXPECT_TRUE(std::any_of(t->shapes, t->shapes + 850, [&](const TileShape& u) {
+            return std::fabs(s.x - u.x) < 1e-9 && std::fabs(s.y - u.y) < 1e-9 && s.kind == u.kind && s.angle == u.angle;
+        }));
     for (int i = 750; i < 850; ++i) EXPECT_EQ(t->shapes[i].color, 1);
     expectContourOfARebuild();
 }

@@ -141,10 +141,7 @@ struct RulesCheckBox : ::testing::Test {
     Tiling& t = window->tiling();
     ModalBoxDriver boxes;
 
-    void SetUp() override {
-        window->show();
-        QApplication::processEvents();
-    }
+    void SetUp() override { window->show(); QApplication::processEvents(); }
     void TearDown() override { t.modified = 0; }
     void trigger(const char* caption) { window->menuItem(caption)->trigger(); }
 };
