@@ -1,6 +1,5 @@
-// Orienting: only angles change, by 180 degrees, and a tiling that keeps the
-// rules gets its one orientation back; the quasitiler's generalised patches
-// never end worse than the vertex-index orientation leaves them.
+// Orienting turns shapes by 180 degrees only, and never ends worse than the
+// vertex-index orientation.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -23,9 +22,8 @@ struct RulesOrient : ::testing::Test {
     int indexConflicts() {
         const std::vector<TileShape> saved = table();
         const std::vector<bool> turn = indexOrientation(*t);
-        for (int i = 0; i <= t->shapeLast; ++i) {
+        for (int i = 0; i <= t->shapeLast; ++i)
             if (turn[static_cast<std::size_t>(i)]) t->shapes[i].angle = (t->shapes[i].angle + 5) % 10;
-        }
         const int c = checkRules(*t).arrowConflicts;
         std::copy(saved.begin(), saved.end(), t->shapes);
         return c;
@@ -49,29 +47,21 @@ TEST_F(RulesOrient, RandomTurnsOfALegalPatchAreUndone) {
     }
     ASSERT_GT(checkRules(*t).arrowConflicts, 100);
     const OrientResult r = orientShapes(*t);
-    EXPECT_EQ(r.arrowConflicts, 0);
-    EXPECT_EQ(r.turned, turnedByHand);
+    EXPECT_EQ(std::tuple(r.arrowConflicts, r.turned), std::tuple(0, turnedByHand));
     for (int i = 0; i <= t->shapeLast; ++i) {
-        EXPECT_TRUE(sameExceptAngle(t->shapes[i], legal[static_cast<std::size_t>(i)])) << i;
-        EXPECT_EQ(t->shapes[i].angle, legal[static_cast<std::size_t>(i)].angle) << i;
+        const TileShape& was = legal[static_cast<std::size_t>(i)];
+        EXPECT_TRUE(sameExceptAngle(t->shapes[i], was) && t->shapes[i].angle == was.angle) << i;
     }
-    EXPECT_TRUE(checkRules(*t).clean());
-    // Already oriented: nothing turns.
     EXPECT_EQ(orientShapes(*t).turned, 0);
 }
 
-// The quasitiler's grid offsets do not sum to an integer: oriented by the
-// vertex index its radius-20 patch keeps 86 conflicts and radius 50 keeps
-// 443. Orienting keeps no more than that at any radius.
+// The quasitiler's grid offsets do not sum to an integer, so its patches keep
+// conflicts: 86 at radius 20 and 443 at radius 50 by the vertex index.
 TEST_F(RulesOrient, QuasitilerPatchesEndNoWorseThanTheVertexIndex) {
-    const int known[][2] = {{20, 86}, {50, 443}};
-    for (auto [n, conflicts] : known) {
-        ASSERT_TRUE(test::quasitilerPatch(*t, n));
-        EXPECT_EQ(indexConflicts(), conflicts) << n;
-    }
     for (int n : {5, 9, 14, 20, 27, 33, 41, 50}) {
         ASSERT_TRUE(test::quasitilerPatch(*t, n));
         const int baseline = indexConflicts();
+        if (n == 20 || n == 50) { EXPECT_EQ(baseline, n == 20 ? 86 : 443); }
         const std::vector<TileShape> before = table();
         const OrientResult r = orientShapes(*t);
         EXPECT_LE(r.arrowConflicts, baseline) << n;
@@ -87,8 +77,6 @@ TEST_F(RulesOrient, QuasitilerPatchesEndNoWorseThanTheVertexIndex) {
     }
 }
 
-// No single turn lowers the conflicts an orientation leaves, and on the
-// radius-20 patch they end below the vertex index's 86.
 TEST_F(RulesOrient, NoSingleTurnImprovesTheResult) {
     ASSERT_TRUE(test::quasitilerPatch(*t, 20));
     EXPECT_LT(orientShapes(*t).arrowConflicts, 86);
